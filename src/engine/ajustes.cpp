@@ -1,0 +1,75 @@
+#include "engine/ajustes.h"
+
+#include "engine/sesion_examen.h"
+
+namespace tecladas {
+
+namespace {
+
+bool esDigito(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+/// Accumulates a digit without passing the 16-bit limit; the boxes hold at most three digits,
+/// so saturation only guards against a caller that passes more.
+std::int16_t anadirDigito(std::int16_t valor, char16_t digito) {
+    const int siguiente = valor * 10 + (digito - u'0');
+    return static_cast<std::int16_t>(siguiente > kMaximoContador ? kMaximoContador : siguiente);
+}
+
+} // namespace
+
+std::int16_t leerTiempo(std::u16string_view mostrado) {
+    std::int16_t valor = 0;
+    for (const char16_t c : mostrado) {
+        if (c == u' ') {
+            continue;
+        }
+        if (!esDigito(c)) {
+            break;
+        }
+        valor = anadirDigito(valor, c);
+    }
+    return valor;
+}
+
+std::optional<std::int16_t> leerUmbral(std::u16string_view mostrado) {
+    const auto primero = mostrado.find_first_not_of(u' ');
+    if (primero == std::u16string_view::npos) {
+        return std::nullopt;
+    }
+    const auto ultimo = mostrado.find_last_not_of(u' ');
+    std::int16_t valor = 0;
+    for (const char16_t c : mostrado.substr(primero, ultimo - primero + 1)) {
+        if (!esDigito(c)) {
+            return std::nullopt;
+        }
+        valor = anadirDigito(valor, c);
+    }
+    return valor;
+}
+
+RechazoInicio comprobarInicio(bool textoVacio, const AjustesLeidos& ajustes) {
+    if (textoVacio) {
+        return RechazoInicio::SinTexto;
+    }
+    if (ajustes.tiempoMax == 0) {
+        return RechazoInicio::SinTiempo;
+    }
+    if (!ajustes.puntMin) {
+        return RechazoInicio::SinPuntMin;
+    }
+    if (!ajustes.puntApr) {
+        return RechazoInicio::SinPuntApr;
+    }
+    if (!ajustes.puntMax) {
+        return RechazoInicio::SinPuntMax;
+    }
+    if (*ajustes.puntMin >= *ajustes.puntApr) {
+        return RechazoInicio::MinNoInferiorApr;
+    }
+    if (*ajustes.puntApr >= *ajustes.puntMax) {
+        return RechazoInicio::AprNoInferiorMax;
+    }
+    return RechazoInicio::Ninguno;
+}
+
+} // namespace tecladas

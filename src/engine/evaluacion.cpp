@@ -1,0 +1,105 @@
+#include "engine/evaluacion.h"
+
+#include <cstddef>
+#include <string>
+
+namespace tecladas {
+
+namespace {
+
+constexpr char16_t kCR = u'\r';
+constexpr char16_t kLF = u'\n';
+
+/// The UTF-16 units of a key as it enters the typed text: CR LF for Enter.
+std::u16string unidadesDeTecla(char32_t tecla) {
+    if (tecla == kTeclaEnter) {
+        return {kCR, kLF};
+    }
+    if (tecla >= 0x10000 && tecla <= 0x10FFFF) {
+        const char32_t v = tecla - 0x10000;
+        return {static_cast<char16_t>(0xD800 + (v >> 10)), static_cast<char16_t>(0xDC00 + (v & 0x3FF))};
+    }
+    return {static_cast<char16_t>(tecla)};
+}
+
+bool siguePrefijo(const std::u16string& objetivo, std::size_t posicion, const std::u16string& unidades) {
+    return objetivo.size() - posicion >= unidades.size() &&
+           objetivo.compare(posicion, unidades.size(), unidades) == 0;
+}
+
+} // namespace
+
+int pesoTecla(char32_t tecla) {
+    return (tecla >= U'A' && tecla <= U'Z') || tecla >= 123 ? 2 : 1;
+}
+
+Veredicto evaluarTecla(SesionExamen& sesion, char32_t tecla, bool repetir, MedidorLineas& medidor) {
+    Veredicto veredicto;
+    const std::size_t posicion = sesion.textoEscrito.size();
+    const bool textoCompleto = posicion >= sesion.textoObjetivo.size();
+    const bool esEnter = tecla == kTeclaEnter;
+    const std::u16string unidades = unidadesDeTecla(tecla);
+
+    bool aceptada;
+    if (textoCompleto) {
+        // Once the whole target is typed only Enter goes on, and it always fits, since it is
+        // followed by a line break and a new copy of the reference.
+        aceptada = esEnter;
+        veredicto.ampliado = esEnter;
+    } else {
+        aceptada = tecla <= 0x10FFFF && siguePrefijo(sesion.textoObjetivo, posicion, unidades);
+    }
+
+    if (!aceptada) {
+        // Only the first key of a run of wrong keys counts, and none before the first right one.
+        if (sesion.ultimaCorrecta) {
+            if (!incrementarContador(sesion.errores)) {
+                veredicto.resultado = Veredicto::Resultado::Ignorada;
+                veredicto.limiteAlcanzado = true;
+                return veredicto;
+            }
+            sesion.ultimaCorrecta = false;
+            veredicto.errorContado = true;
+        }
+        veredicto.resultado = Veredicto::Resultado::Rechazada;
+        return veredicto;
+    }
+
+    const int peso = pesoTecla(tecla);
+    if (!incrementarContador(sesion.aciertos, peso)) {
+        veredicto.resultado = Veredicto::Resultado::Ignorada;
+        veredicto.ampliado = false;
+        veredicto.limiteAlcanzado = true;
+        return veredicto;
+    }
+    veredicto.resultado = Veredicto::Resultado::Aceptada;
+    veredicto.peso = peso;
+    sesion.ultimaCorrecta = true;
+
+    if (veredicto.ampliado) {
+        sesion.textoObjetivo.reserve(sesion.textoObjetivo.size() + 2 + sesion.textoReferencia.size());
+        sesion.textoObjetivo += kCR;
+        sesion.textoObjetivo += kLF;
+        sesion.textoObjetivo += sesion.textoReferencia;
+    } else if (esEnter) {
+        sesion.textoOculto += kCR;
+    } else {
+        sesion.textoOculto += unidades;
+    }
+    sesion.textoEscrito += unidades;
+
+    veredicto.paginacion = pasoPaginacion(sesion, medidor);
+    veredicto.limiteAlcanzado = veredicto.paginacion.limiteAlcanzado;
+
+    if (sesion.textoEscrito.size() == sesion.textoObjetivo.size()) {
+        if (repetir) {
+            veredicto.fin = FinTexto::RepeticionOfrecida;
+            sesion.textoOculto.clear();
+        } else {
+            veredicto.fin = FinTexto::Terminado;
+        }
+    }
+    return veredicto;
+}
+
+} // namespace tecladas

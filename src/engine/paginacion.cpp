@@ -1,0 +1,48 @@
+#include "engine/paginacion.h"
+
+#include <cstdint>
+
+namespace tecladas {
+
+Paginacion pasoPaginacion(SesionExamen& sesion, MedidorLineas& medidor) {
+    Paginacion resultado;
+    if (sesion.lineasPagina <= 0) {
+        return resultado;
+    }
+    const std::int32_t linea = medidor.lineaDelFinal(sesion.textoOculto) + sesion.paginasPasadas;
+    const bool enFrontera = linea % sesion.lineasPagina == 0;
+    if (!enFrontera) {
+        sesion.paginaPendiente = true;
+        return resultado;
+    }
+    resultado.aviso = true;
+    if (!sesion.paginaPendiente) {
+        return resultado;
+    }
+    if (!incrementarContador(sesion.paginasPasadas)) {
+        resultado.limiteAlcanzado = true;
+        return resultado;
+    }
+    sesion.paginaPendiente = false;
+    resultado.paginaPasada = true;
+    // The page starts at the character just typed, counted in the hidden buffer, where each Enter
+    // is one character against the two of a CR LF in the reference: after m line breaks the
+    // page starts m characters early. The first Enter of a repetition leaves the buffer empty.
+    const std::size_t longitudOculto = sesion.textoOculto.size();
+    std::size_t inicio = longitudOculto == 0 ? 0 : longitudOculto - 1;
+    if (inicio > sesion.textoReferencia.size()) {
+        inicio = sesion.textoReferencia.size();
+    }
+    // Never start a page on the second half of a surrogate pair.
+    if (inicio > 0 && inicio < sesion.textoReferencia.size()) {
+        const char16_t c = sesion.textoReferencia[inicio];
+        const char16_t anterior = sesion.textoReferencia[inicio - 1];
+        if (c >= 0xDC00 && c <= 0xDFFF && anterior >= 0xD800 && anterior <= 0xDBFF) {
+            --inicio;
+        }
+    }
+    resultado.inicioPagina = inicio;
+    return resultado;
+}
+
+} // namespace tecladas

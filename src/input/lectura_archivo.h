@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace tecladas {
+
+/// Largest text file that is loaded, in bytes. A file of this size shows in the reference box in
+/// well under a second; the exam never needs more than a few thousand characters of text.
+inline constexpr std::uintmax_t kTamanoMaximoArchivo = 16u * 1024u * 1024u;
+
+/// Why a text file could not be read.
+enum class FalloLectura {
+    Ninguno,
+    NoExiste,        ///< there is no file by that name (or it vanished before it was opened)
+    DemasiadoGrande, ///< it is larger than `kTamanoMaximoArchivo`, or memory ran out
+    Otro,            ///< anything else; `error` holds the system's own reason
+};
+
+/// The outcome of reading a text file.
+struct ResultadoLectura {
+    FalloLectura fallo = FalloLectura::Ninguno;
+    std::u16string texto;  ///< the decoded text when `fallo` is `Ninguno`
+    std::error_code error; ///< the system's reason for an `Otro` failure
+
+    bool correcto() const { return fallo == FalloLectura::Ninguno; }
+};
+
+/// Reads a regular file whole and decodes it (see `decodificarTexto`). Directories, pipes and
+/// devices are refused without being read, so a named pipe cannot block the caller.
+ResultadoLectura leerArchivoTexto(const std::filesystem::path& ruta);
+
+} // namespace tecladas

@@ -1,0 +1,71 @@
+#include "input/decodificacion.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace tecladas {
+namespace {
+
+using namespace std::string_view_literals;
+
+struct CasoDecodificacion {
+    friend void PrintTo(const CasoDecodificacion& c, std::ostream* os) { *os << c.nombre; }
+    const char* nombre;
+    std::string_view bytes;
+    Codificacion codificacion;
+    std::u16string_view texto;
+};
+
+class DecodificacionTest : public ::testing::TestWithParam<CasoDecodificacion> {};
+
+TEST_P(DecodificacionTest, BytesToText) {
+    EXPECT_EQ(detectarCodificacion(GetParam().bytes), GetParam().codificacion);
+    EXPECT_EQ(decodificarTexto(GetParam().bytes), GetParam().texto);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabla, DecodificacionTest,
+    ::testing::Values(
+        CasoDecodificacion{"ascii_crlf", "Hola\r\nmundo\r\n"sv, Codificacion::Utf8, u"Hola\r\nmundo\r\n"},
+        CasoDecodificacion{"lf_kept", "a\nb\n"sv, Codificacion::Utf8, u"a\nb\n"},
+        CasoDecodificacion{"cr_kept", "a\rb"sv, Codificacion::Utf8, u"a\rb"},
+        CasoDecodificacion{"empty", ""sv, Codificacion::Utf8, u""},
+        CasoDecodificacion{"nul_and_tab_kept", "a\0\tb"sv, Codificacion::Utf8, u"a\0\tb"sv},
+        CasoDecodificacion{"windows1252_a_acute", "m\xE1s"sv, Codificacion::Windows1252, u"más"},
+        CasoDecodificacion{"windows1252_euro_quotes", "\x80\x93\x94\xD1"sv, Codificacion::Windows1252,
+                           u"€“”Ñ"},
+        CasoDecodificacion{"windows1252_unassigned_bytes", "\x81\x8D\x8F\x90\x9D"sv,
+                           Codificacion::Windows1252, u"\u0081\u008D\u008F\u0090\u009D"},
+        CasoDecodificacion{"utf8", "m\xC3\xA1s \xC3\xB1"sv, Codificacion::Utf8, u"más ñ"},
+        CasoDecodificacion{"utf8_bom_dropped", "\xEF\xBB\xBFpa\xC3\xB1o"sv, Codificacion::Utf8, u"paño"},
+        CasoDecodificacion{"utf8_bom_alone", "\xEF\xBB\xBF"sv, Codificacion::Utf8, u""},
+        CasoDecodificacion{"utf8_astral", "\xF0\x9F\x98\x80"sv, Codificacion::Utf8, u"😀"},
+        CasoDecodificacion{"utf8_truncated_is_1252", "a\xC3"sv, Codificacion::Windows1252, u"aÃ"},
+        CasoDecodificacion{"utf8_overlong_is_1252", "\xC0\xAF"sv, Codificacion::Windows1252, u"À¯"},
+        CasoDecodificacion{"utf8_surrogate_is_1252", "\xED\xA0\x80"sv, Codificacion::Windows1252, u"í\u00A0€"},
+        CasoDecodificacion{"utf8_bom_then_invalid", "\xEF\xBB\xBF\xE1"sv, Codificacion::Windows1252, u"ï»¿á"},
+        CasoDecodificacion{"utf16le", "\xFF\xFEH\0\xE1\0\r\0\n\0"sv, Codificacion::Utf16LE, u"Há\r\n"},
+        CasoDecodificacion{"utf16be", "\xFE\xFF\0H\0\xE1"sv, Codificacion::Utf16BE, u"Há"},
+        CasoDecodificacion{"utf16le_astral", "\xFF\xFE\x3D\xD8\x00\xDE"sv, Codificacion::Utf16LE, u"😀"},
+        CasoDecodificacion{"utf16_bom_alone", "\xFF\xFE"sv, Codificacion::Utf16LE, u""},
+        CasoDecodificacion{"utf16_lone_surrogate", "\xFF\xFE\x3D\xD8h\0"sv, Codificacion::Utf16LE, u"\uFFFDh"},
+        CasoDecodificacion{"utf16_odd_byte", "\xFF\xFEh\0i"sv, Codificacion::Utf16LE, u"h\uFFFD"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+TEST(Windows1252Test, EveryByteIsOneCharacterAndLatin1BytesKeepTheirCode) {
+    for (int b = 0; b < 256; ++b) {
+        const char16_t c = caracterWindows1252(static_cast<unsigned char>(b));
+        if (b < 0x80 || b > 0x9F) {
+            EXPECT_EQ(c, b);
+        } else {
+            EXPECT_GE(c, 0x80);
+        }
+    }
+    EXPECT_EQ(caracterWindows1252(0xE1), u'á');
+    EXPECT_EQ(caracterWindows1252(0x80), u'€');
+}
+
+} // namespace
+} // namespace tecladas
