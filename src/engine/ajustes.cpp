@@ -6,7 +6,9 @@ namespace tecladas {
 
 namespace {
 
-bool esDigito(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool esDigito(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 /// Accumulates a digit without passing the 16-bit limit; the boxes hold at most three digits,
 /// so saturation only guards against a caller that passes more.

@@ -25,13 +25,13 @@ struct AjustesLeidos {
 /// Why Start refuses to begin a run; the checks are made in this order.
 enum class RechazoInicio {
     Ninguno,
-    SinTexto,           ///< the reference box is empty
-    SinTiempo,          ///< the time reads 0
-    SinPuntMin,         ///< the minimum to score is not a number
-    SinPuntApr,         ///< the pass mark is not a number
-    SinPuntMax,         ///< the top mark is not a number
-    MinNoInferiorApr,   ///< puntMin >= puntApr
-    AprNoInferiorMax,   ///< puntApr >= puntMax
+    SinTexto,         ///< the reference box is empty
+    SinTiempo,        ///< the time reads 0
+    SinPuntMin,       ///< the minimum to score is not a number
+    SinPuntApr,       ///< the pass mark is not a number
+    SinPuntMax,       ///< the top mark is not a number
+    MinNoInferiorApr, ///< puntMin >= puntApr
+    AprNoInferiorMax, ///< puntApr >= puntMax
 };
 
 /// The first check of Start that fails, or `Ninguno` when a run may begin.

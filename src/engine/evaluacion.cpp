@@ -33,6 +33,21 @@ int pesoTecla(char32_t tecla) {
     return (tecla >= U'A' && tecla <= U'Z') || tecla >= 123 ? 2 : 1;
 }
 
+Veredicto rechazarTecla(SesionExamen& sesion) {
+    Veredicto veredicto;
+    // Only the first key of a run of wrong keys counts, and none before the first right one.
+    if (sesion.ultimaCorrecta) {
+        if (!incrementarContador(sesion.errores)) {
+            veredicto.resultado = Veredicto::Resultado::Ignorada;
+            veredicto.limiteAlcanzado = true;
+            return veredicto;
+        }
+        sesion.ultimaCorrecta = false;
+        veredicto.errorContado = true;
+    }
+    return veredicto;
+}
+
 Veredicto evaluarTecla(SesionExamen& sesion, char32_t tecla, bool repetir, MedidorLineas& medidor) {
     Veredicto veredicto;
     const std::size_t posicion = sesion.textoEscrito.size();
@@ -51,18 +66,7 @@ Veredicto evaluarTecla(SesionExamen& sesion, char32_t tecla, bool repetir, Medid
     }
 
     if (!aceptada) {
-        // Only the first key of a run of wrong keys counts, and none before the first right one.
-        if (sesion.ultimaCorrecta) {
-            if (!incrementarContador(sesion.errores)) {
-                veredicto.resultado = Veredicto::Resultado::Ignorada;
-                veredicto.limiteAlcanzado = true;
-                return veredicto;
-            }
-            sesion.ultimaCorrecta = false;
-            veredicto.errorContado = true;
-        }
-        veredicto.resultado = Veredicto::Resultado::Rechazada;
-        return veredicto;
+        return rechazarTecla(sesion);
     }
 
     const int peso = pesoTecla(tecla);

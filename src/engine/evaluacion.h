@@ -36,6 +36,10 @@ struct Veredicto {
     bool limiteAlcanzado = false;
 };
 
+/// Refuses a keystroke without comparing it: a text that arrived at once (a paste) cannot have
+/// been typed. Counts an error under the same rule as a wrong key.
+Veredicto rechazarTecla(SesionExamen& sesion);
+
 /// Judges one keystroke of a run: `tecla` is the typed character (a Unicode code point, Enter
 /// as `kTeclaEnter`); `repetir` is the repeat setting of the run. An accepted key is appended
 /// to the typed text and, but for the Enter that starts a repetition, to the hidden buffer; it

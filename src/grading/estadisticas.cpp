@@ -4,7 +4,9 @@ namespace tecladas {
 
 namespace {
 
-double minutosTranscurridos(const SesionExamen& sesion) { return sesion.segundos / 60.0; }
+double minutosTranscurridos(const SesionExamen& sesion) {
+    return sesion.segundos / 60.0;
+}
 
 } // namespace
 

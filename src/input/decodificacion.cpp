@@ -18,7 +18,9 @@ constexpr std::array<char16_t, 32> kTabla80a9F = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-unsigned char byteEn(std::string_view bytes, std::size_t i) { return static_cast<unsigned char>(bytes[i]); }
+unsigned char byteEn(std::string_view bytes, std::size_t i) {
+    return static_cast<unsigned char>(bytes[i]);
+}
 
 bool tieneMarcaUtf16(std::string_view bytes, unsigned char primero, unsigned char segundo) {
     return bytes.size() >= 2 && byteEn(bytes, 0) == primero && byteEn(bytes, 1) == segundo;

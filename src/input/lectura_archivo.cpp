@@ -72,7 +72,8 @@ ResultadoLectura leerBytes(const std::filesystem::path& ruta, std::string& bytes
 
 class Descriptor {
 public:
-    explicit Descriptor(int fd) : fd_(fd) {}
+    explicit Descriptor(int fd)
+        : fd_(fd) {}
     ~Descriptor() {
         if (fd_ >= 0) {
             ::close(fd_);

@@ -17,13 +17,16 @@ struct CasoTiempo {
 
 class LeerTiempoTest : public ::testing::TestWithParam<CasoTiempo> {};
 
-TEST_P(LeerTiempoTest, BlanksAreDropped) { EXPECT_EQ(leerTiempo(GetParam().mostrado), GetParam().minutos); }
+TEST_P(LeerTiempoTest, BlanksAreDropped) {
+    EXPECT_EQ(leerTiempo(GetParam().mostrado), GetParam().minutos);
+}
 
 INSTANTIATE_TEST_SUITE_P(Tabla, LeerTiempoTest,
                          ::testing::Values(CasoTiempo{"blank_then_digit", u" 1", 1},
                                            CasoTiempo{"digit_then_blank", u"1 ", 1},
-                                           CasoTiempo{"two_digits", u"45", 45}, CasoTiempo{"zeroes", u"00", 0},
-                                           CasoTiempo{"blank", u"  ", 0}, CasoTiempo{"empty", u"", 0}),
+                                           CasoTiempo{"two_digits", u"45", 45},
+                                           CasoTiempo{"zeroes", u"00", 0}, CasoTiempo{"blank", u"  ", 0},
+                                           CasoTiempo{"empty", u"", 0}),
                          [](const auto& info) { return std::string(info.param.nombre); });
 
 struct CasoUmbral {
@@ -39,22 +42,22 @@ TEST_P(LeerUmbralTest, OnlyDigitsBetweenBlanksAreANumber) {
     EXPECT_EQ(leerUmbral(GetParam().mostrado), GetParam().valor);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tabla, LeerUmbralTest,
-                         ::testing::Values(CasoUmbral{"three_digits", u"280", 280},
-                                           CasoUmbral{"leading_blank", u" 80", 80},
-                                           CasoUmbral{"trailing_blanks", u"8  ", 8},
-                                           CasoUmbral{"zero", u"0  ", 0},
-                                           CasoUmbral{"blank_between", u"1 0", std::nullopt},
-                                           CasoUmbral{"all_blank", u"   ", std::nullopt},
-                                           CasoUmbral{"empty", u"", std::nullopt}),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(
+    Tabla, LeerUmbralTest,
+    ::testing::Values(CasoUmbral{"three_digits", u"280", 280}, CasoUmbral{"leading_blank", u" 80", 80},
+                      CasoUmbral{"trailing_blanks", u"8  ", 8}, CasoUmbral{"zero", u"0  ", 0},
+                      CasoUmbral{"blank_between", u"1 0", std::nullopt},
+                      CasoUmbral{"all_blank", u"   ", std::nullopt}, CasoUmbral{"empty", u"", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.nombre); });
 
 class ComprobarInicioTest : public ::testing::Test {
 protected:
     AjustesLeidos ajustes{1, 100, 280, 480};
 };
 
-TEST_F(ComprobarInicioTest, DefaultsStart) { EXPECT_EQ(comprobarInicio(false, ajustes), RechazoInicio::Ninguno); }
+TEST_F(ComprobarInicioTest, DefaultsStart) {
+    EXPECT_EQ(comprobarInicio(false, ajustes), RechazoInicio::Ninguno);
+}
 
 TEST_F(ComprobarInicioTest, AnEmptyTextIsCheckedFirst) {
     ajustes = {0, std::nullopt, 5, 5};

@@ -101,7 +101,9 @@ struct CasoPeso {
 
 class PesoTeclaTest : public ::testing::TestWithParam<CasoPeso> {};
 
-TEST_P(PesoTeclaTest, WeightOfAKey) { EXPECT_EQ(pesoTecla(GetParam().tecla), GetParam().peso); }
+TEST_P(PesoTeclaTest, WeightOfAKey) {
+    EXPECT_EQ(pesoTecla(GetParam().tecla), GetParam().peso);
+}
 
 INSTANTIATE_TEST_SUITE_P(Pesos, PesoTeclaTest,
                          ::testing::Values(CasoPeso{"A", U'A', 2}, CasoPeso{"Z", U'Z', 2},

@@ -21,7 +21,9 @@ SesionExamen sesionPorDefecto() {
 }
 
 /// The grade as the window shows it: two decimals.
-double aCentesimas(double nota) { return std::round(nota * 100) / 100; }
+double aCentesimas(double nota) {
+    return std::round(nota * 100) / 100;
+}
 
 struct CasoNota {
     friend void PrintTo(const CasoNota& c, std::ostream* os) { *os << c.nombre; }
@@ -77,11 +79,12 @@ TEST_P(RedondeoTest, HalfToEvenWithinSixteenBits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tabla, RedondeoTest,
-    ::testing::Values(CasoRedondeo{"tie_up_to_even", 279.5, 280}, CasoRedondeo{"tie_down_to_even", 278.5, 278},
-                      CasoRedondeo{"tie_280_5", 280.5, 280}, CasoRedondeo{"tie_281_5", 281.5, 282},
-                      CasoRedondeo{"below_half", 85.714, 86}, CasoRedondeo{"just_below_half", 2.4999, 2},
-                      CasoRedondeo{"negative_tie", -30.5, -30}, CasoRedondeo{"negative", -30.508, -31},
-                      CasoRedondeo{"clamped_high", 1e9, 32767}, CasoRedondeo{"clamped_low", -1e9, -32768}),
+    ::testing::Values(CasoRedondeo{"tie_up_to_even", 279.5, 280},
+                      CasoRedondeo{"tie_down_to_even", 278.5, 278}, CasoRedondeo{"tie_280_5", 280.5, 280},
+                      CasoRedondeo{"tie_281_5", 281.5, 282}, CasoRedondeo{"below_half", 85.714, 86},
+                      CasoRedondeo{"just_below_half", 2.4999, 2}, CasoRedondeo{"negative_tie", -30.5, -30},
+                      CasoRedondeo{"negative", -30.508, -31}, CasoRedondeo{"clamped_high", 1e9, 32767},
+                      CasoRedondeo{"clamped_low", -1e9, -32768}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 struct CasoPrueba {
@@ -104,17 +107,17 @@ TEST_P(NotaDeLaPruebaTest, RateAndGradeOfAWholeRun) {
 }
 
 // The four ties come from a two-minute run, so the rate is net / 2 exactly.
-INSTANTIATE_TEST_SUITE_P(
-    Tabla, NotaDeLaPruebaTest,
-    ::testing::Values(CasoPrueba{"one_minute", 60, 400, 20, 380, 7.5},
-                      CasoPrueba{"stopped_at_30s", 30, 150, 0, 300, 5.5},
-                      CasoPrueba{"tie_559", 120, 559, 0, 279.5, 5.0},
-                      CasoPrueba{"tie_557", 120, 557, 0, 278.5, 4.93},
-                      CasoPrueba{"tie_561", 120, 561, 0, 280.5, 5.0},
-                      CasoPrueba{"tie_563", 120, 563, 0, 281.5, 5.05},
-                      CasoPrueba{"more_errors_than_hits", 59, 10, 40, -30 / (59 / 60.0), 0.0},
-                      CasoPrueba{"ended_before_first_second", 0, 30, 0, 0, 0.0}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(Tabla, NotaDeLaPruebaTest,
+                         ::testing::Values(CasoPrueba{"one_minute", 60, 400, 20, 380, 7.5},
+                                           CasoPrueba{"stopped_at_30s", 30, 150, 0, 300, 5.5},
+                                           CasoPrueba{"tie_559", 120, 559, 0, 279.5, 5.0},
+                                           CasoPrueba{"tie_557", 120, 557, 0, 278.5, 4.93},
+                                           CasoPrueba{"tie_561", 120, 561, 0, 280.5, 5.0},
+                                           CasoPrueba{"tie_563", 120, 563, 0, 281.5, 5.05},
+                                           CasoPrueba{"more_errors_than_hits", 59, 10, 40, -30 / (59 / 60.0),
+                                                      0.0},
+                                           CasoPrueba{"ended_before_first_second", 0, 30, 0, 0, 0.0}),
+                         [](const auto& info) { return std::string(info.param.nombre); });
 
 } // namespace
 } // namespace tecladas

@@ -44,13 +44,15 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDecodificacion{"utf8_astral", "\xF0\x9F\x98\x80"sv, Codificacion::Utf8, u"😀"},
         CasoDecodificacion{"utf8_truncated_is_1252", "a\xC3"sv, Codificacion::Windows1252, u"aÃ"},
         CasoDecodificacion{"utf8_overlong_is_1252", "\xC0\xAF"sv, Codificacion::Windows1252, u"À¯"},
-        CasoDecodificacion{"utf8_surrogate_is_1252", "\xED\xA0\x80"sv, Codificacion::Windows1252, u"í\u00A0€"},
+        CasoDecodificacion{"utf8_surrogate_is_1252", "\xED\xA0\x80"sv, Codificacion::Windows1252,
+                           u"í\u00A0€"},
         CasoDecodificacion{"utf8_bom_then_invalid", "\xEF\xBB\xBF\xE1"sv, Codificacion::Windows1252, u"ï»¿á"},
         CasoDecodificacion{"utf16le", "\xFF\xFEH\0\xE1\0\r\0\n\0"sv, Codificacion::Utf16LE, u"Há\r\n"},
         CasoDecodificacion{"utf16be", "\xFE\xFF\0H\0\xE1"sv, Codificacion::Utf16BE, u"Há"},
         CasoDecodificacion{"utf16le_astral", "\xFF\xFE\x3D\xD8\x00\xDE"sv, Codificacion::Utf16LE, u"😀"},
         CasoDecodificacion{"utf16_bom_alone", "\xFF\xFE"sv, Codificacion::Utf16LE, u""},
-        CasoDecodificacion{"utf16_lone_surrogate", "\xFF\xFE\x3D\xD8h\0"sv, Codificacion::Utf16LE, u"\uFFFDh"},
+        CasoDecodificacion{"utf16_lone_surrogate", "\xFF\xFE\x3D\xD8h\0"sv, Codificacion::Utf16LE,
+                           u"\uFFFDh"},
         CasoDecodificacion{"utf16_odd_byte", "\xFF\xFEh\0i"sv, Codificacion::Utf16LE, u"h\uFFFD"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 

@@ -11,7 +11,8 @@ namespace tecladas::prueba {
 /// line arithmetic that a test can follow by hand.
 class MedidorFijo final : public MedidorLineas {
 public:
-    explicit MedidorFijo(int ancho) : ancho_(ancho) {}
+    explicit MedidorFijo(int ancho)
+        : ancho_(ancho) {}
 
     int lineaDelFinal(std::u16string_view buffer) override {
         ++llamadas;
@@ -19,7 +20,8 @@ public:
         std::size_t inicio = 0;
         for (;;) {
             const auto fin = buffer.find(u'\r', inicio);
-            const auto largo = static_cast<int>((fin == std::u16string_view::npos ? buffer.size() : fin) - inicio);
+            const auto largo =
+                static_cast<int>((fin == std::u16string_view::npos ? buffer.size() : fin) - inicio);
             lineas += std::max(1, (largo + ancho_ - 1) / ancho_);
             if (fin == std::u16string_view::npos) {
                 return lineas;

@@ -1,0 +1,118 @@
+#include "ui/caja_escritura.h"
+
+#include "engine/evaluacion.h"
+#include "ui/teclado.h"
+
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+
+namespace tecladas {
+
+namespace {
+
+/// More characters than this in one input-method commit cannot come from one keystroke.
+constexpr std::size_t kMaximoPorComposicion = 4;
+
+bool esNavegacion(int tecla) {
+    return tecla == Qt::Key_End || tecla == Qt::Key_PageUp || tecla == Qt::Key_PageDown;
+}
+
+} // namespace
+
+CajaEscritura::CajaEscritura(QWidget* padre)
+    : QPlainTextEdit(padre) {
+    // Read-only to Qt, so that no paste, drop, cut, undo or delete can change the text; the
+    // caret stays visible and the keys come to keyPressEvent.
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setAttribute(Qt::WA_InputMethodEnabled, true);
+    setUndoRedoEnabled(false);
+    setAcceptDrops(false);
+    viewport()->setAcceptDrops(false);
+    setTabChangesFocus(false);
+}
+
+void CajaEscritura::anadirAlFinal(char32_t caracter) {
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    if (caracter == kTeclaEnter) {
+        cursor.insertBlock();
+    } else {
+        cursor.insertText(QString::fromUcs4(&caracter, 1));
+    }
+    setTextCursor(cursor);
+}
+
+QVariant CajaEscritura::inputMethodQuery(Qt::InputMethodQuery consulta) const {
+    if (consulta == Qt::ImEnabled) {
+        return isEnabled();
+    }
+    return QPlainTextEdit::inputMethodQuery(consulta);
+}
+
+bool CajaEscritura::event(QEvent* evento) {
+    // Tab and Shift+Tab are typed, not used to move the focus: a text may hold tabs.
+    if (evento->type() == QEvent::KeyPress) {
+        auto* tecla = static_cast<QKeyEvent*>(evento);
+        const bool tab = tecla->key() == Qt::Key_Tab || tecla->key() == Qt::Key_Backtab;
+        if (tab && !(tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            keyPressEvent(tecla);
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(evento);
+}
+
+void CajaEscritura::keyPressEvent(QKeyEvent* evento) {
+    evento->accept();
+    if (filtrarTecla && !filtrarTecla(codigoTecla(evento->key()), estadoMayusculas(evento->modifiers()))) {
+        return;
+    }
+    if (esNavegacion(evento->key())) {
+        QPlainTextEdit::keyPressEvent(evento);
+        return;
+    }
+    if (!juzgarCaracter) {
+        return;
+    }
+    for (const char32_t caracter : caracteresDeTecla(*evento)) {
+        // A key may end the run; the rest of its text then has nowhere to go.
+        if (!isEnabled()) {
+            break;
+        }
+        juzgarCaracter(caracter);
+    }
+}
+
+void CajaEscritura::inputMethodEvent(QInputMethodEvent* evento) {
+    // The pre-edit text of a composition is never shown: only committed characters are judged.
+    evento->accept();
+    const std::vector<char32_t> caracteres = puntosDeCodigo(evento->commitString());
+    if (caracteres.size() > kMaximoPorComposicion) {
+        if (rechazarPegado) {
+            rechazarPegado();
+        }
+        return;
+    }
+    for (const char32_t caracter : caracteres) {
+        if (!juzgarCaracter || !isEnabled()) {
+            break;
+        }
+        juzgarCaracter(caracter);
+    }
+}
+
+bool CajaEscritura::canInsertFromMimeData(const QMimeData*) const {
+    return false;
+}
+
+void CajaEscritura::insertFromMimeData(const QMimeData*) {}
+
+void CajaEscritura::contextMenuEvent(QContextMenuEvent* evento) {
+    evento->accept();
+}
+
+} // namespace tecladas

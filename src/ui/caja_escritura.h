@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+#include <functional>
+
+namespace tecladas {
+
+/// The typing box. It only ever shows what the judge accepted: the user's keys and input-method
+/// commits are handed to the window, and nothing reaches the text by any other way (paste, drop,
+/// cut, undo, delete). The window appends accepted characters with `anadirAlFinal`.
+class CajaEscritura final : public QPlainTextEdit {
+    Q_OBJECT
+    Q_DISABLE_COPY(CajaEscritura)
+
+public:
+    explicit CajaEscritura(QWidget* padre = nullptr);
+
+    /// The key filter: false cancels the key. Receives the key code and the shift state.
+    std::function<bool(int, int)> filtrarTecla;
+    /// Judges one typed character (Enter as 13).
+    std::function<void(char32_t)> juzgarCaracter;
+    /// A text that arrived at once and cannot have been typed: refused as one error.
+    std::function<void()> rechazarPegado;
+
+    /// Appends an accepted character at the end of the text, whatever the caret, and leaves
+    /// the caret after it. Enter starts a new line.
+    void anadirAlFinal(char32_t caracter);
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery consulta) const override;
+
+protected:
+    bool event(QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    void inputMethodEvent(QInputMethodEvent* evento) override;
+    bool canInsertFromMimeData(const QMimeData* datos) const override;
+    void insertFromMimeData(const QMimeData* datos) override;
+    void contextMenuEvent(QContextMenuEvent* evento) override;
+};
+
+} // namespace tecladas

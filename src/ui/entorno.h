@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+namespace tecladas {
+
+/// The window's outside world: modal messages, the open-file dialog, the beep and the printer.
+/// Widget tests replace it to answer in advance instead of waiting on a modal dialog.
+class Entorno {
+public:
+    virtual ~Entorno() = default;
+    /// A modal message with only an OK button, no icon and the application's title.
+    virtual void mostrarMensaje(QWidget* padre, const QString& texto) = 0;
+    /// A modal message titled "Error" with the warning icon and only an OK button.
+    virtual void mostrarError(QWidget* padre, const QString& texto) = 0;
+    /// The open-file dialog; an empty name when the user cancels.
+    virtual QString elegirArchivo(QWidget* padre, const QString& titulo, const QString& filtro) = 0;
+    virtual void pitar() = 0;
+    /// The default printer, or none when the system has no printer.
+    virtual std::unique_ptr<QPrinter> impresoraPredeterminada() = 0;
+};
+
+/// The real desktop: Qt's message boxes and file dialog, the system beep and printer.
+class EntornoEscritorio final : public Entorno {
+public:
+    void mostrarMensaje(QWidget* padre, const QString& texto) override;
+    void mostrarError(QWidget* padre, const QString& texto) override;
+    QString elegirArchivo(QWidget* padre, const QString& titulo, const QString& filtro) override;
+    void pitar() override;
+    std::unique_ptr<QPrinter> impresoraPredeterminada() override;
+};
+
+} // namespace tecladas

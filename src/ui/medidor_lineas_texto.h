@@ -1,0 +1,48 @@
+#pragma once
+
+#include "engine/paginacion.h"
+
+#include <QFont>
+#include <QTextOption>
+
+#include <cstddef>
+
+class QPlainTextEdit;
+
+namespace tecladas {
+
+/// Measures the hidden buffer exactly as a plain text box wraps its text: same font, same text
+/// width (the viewport less the document margins) and same wrap mode. Measures incrementally:
+/// only the last wrapped line can change when a character is appended, so only that line is
+/// laid out again.
+class MedidorLineasTexto final : public MedidorLineas {
+public:
+    MedidorLineasTexto() = default;
+    MedidorLineasTexto(const QFont& fuente, const QTextOption& opciones, double ancho);
+
+    /// Takes the font, wrapping and text width of `caja`, and forgets what was measured.
+    void ajustarA(const QPlainTextEdit& caja);
+
+    int lineaDelFinal(std::u16string_view buffer) override;
+
+    /// Lays out the whole buffer from scratch: what `lineaDelFinal` must always agree with.
+    int lineaDelFinalCompleta(std::u16string_view buffer) const;
+
+private:
+    struct Medida {
+        int lineas = 1;                  ///< wrapped lines of the text laid out
+        std::size_t inicioUltimaLinea{}; ///< where its last line starts, relative to the text
+    };
+    Medida medirParrafo(std::u16string_view parrafo) const;
+    void olvidar();
+
+    QFont fuente_;
+    QTextOption opciones_;
+    double ancho_ = 0;
+
+    std::size_t medido_ = 0;            ///< length of the buffer at the last measurement
+    std::size_t inicioUltimaLinea_ = 0; ///< buffer position where the last wrapped line starts
+    int lineasAnteriores_ = 0;          ///< wrapped lines before that one
+};
+
+} // namespace tecladas

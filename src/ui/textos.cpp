@@ -1,0 +1,28 @@
+#include "ui/textos.h"
+
+namespace tecladas::textos {
+
+QString bienvenida() {
+    const QString crlf = QStringLiteral("\r\n");
+    return QStringLiteral(
+               "Este programa es una simulación de la prueba de velocidad en tecladas correspondiente "
+               "a las oposiciones a Auxiliar Administrativo del Excmo. Ayuntamiento de Zarvega. "
+               "Puede utilizar este mismo texto como prueba para empezar a utilizar el programa "
+               "o utilizar sus propios textos, pulsando el botón ARCHIVO para cargar un fichero de "
+               "texto, "
+               "además puede copiar un texto desde el portapapeles utilizado CTRL+V. "
+               "Se puede elegir entre repetir el texto hasta que el tiempo se acabe o "
+               "escribir el texto exacto una sola vez. "
+               "Si elige repetir tendrá que pulsar ENTER para empezar el texto por el principio.") +
+           crlf +
+           QStringLiteral(
+               "También es posible cambiar el tiempo máximo (por defecto a un minuto), así como los "
+               "intervalos de tecladas exactas  para el cálculo de la nota (por defecto fijados "
+               "según las bases de la convocatoria).") +
+           crlf +
+           QStringLiteral("La nota máxima que se puede obtener es 5 (también según las bases de la "
+                          "convocatoria).") +
+           crlf + QStringLiteral("Para empezar a escribir el texto sólo tiene que pulsar el botón INICIAR.");
+}
+
+} // namespace tecladas::textos

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ui/entorno.h"
+
+#include <QPrinter>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace tecladas::prueba {
+
+/// Stands in for the desktop: records every message and beep, answers the file dialog with a
+/// name chosen in advance, and prints to a PDF file when one is named.
+class EntornoPrueba final : public Entorno {
+public:
+    struct Registro {
+        QStringList mensajes; ///< messages with the application's title
+        QStringList errores;  ///< messages titled "Error" with the warning icon
+        QStringList titulosDialogo;
+        QStringList filtrosDialogo;
+        int pitidos = 0;
+        QString archivoElegido; ///< what the next file dialog answers ("" = cancel)
+        QString archivoPdf;     ///< where the printer writes; none when empty
+        /// Runs while a message box would be open, to see the window behind it.
+        std::function<void(const QString&)> alMostrar;
+    };
+
+    explicit EntornoPrueba(std::shared_ptr<Registro> registro)
+        : registro_(std::move(registro)) {}
+
+    void mostrarMensaje(QWidget*, const QString& texto) override {
+        registro_->mensajes.append(texto);
+        if (registro_->alMostrar) {
+            registro_->alMostrar(texto);
+        }
+    }
+    void mostrarError(QWidget*, const QString& texto) override {
+        registro_->errores.append(texto);
+        if (registro_->alMostrar) {
+            registro_->alMostrar(texto);
+        }
+    }
+    QString elegirArchivo(QWidget*, const QString& titulo, const QString& filtro) override {
+        registro_->titulosDialogo.append(titulo);
+        registro_->filtrosDialogo.append(filtro);
+        return registro_->archivoElegido;
+    }
+    void pitar() override { ++registro_->pitidos; }
+    std::unique_ptr<QPrinter> impresoraPredeterminada() override {
+        if (registro_->archivoPdf.isEmpty()) {
+            return nullptr;
+        }
+        auto impresora = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        impresora->setOutputFormat(QPrinter::PdfFormat);
+        impresora->setOutputFileName(registro_->archivoPdf);
+        return impresora;
+    }
+
+private:
+    std::shared_ptr<Registro> registro_;
+};
+
+} // namespace tecladas::prueba
