@@ -5,6 +5,7 @@
 #include "grading/calificacion.h"
 #include "grading/estadisticas.h"
 #include "input/lectura_archivo.h"
+#include "ui/ajuste_rotulos.h"
 #include "ui/caja_escritura.h"
 #include "ui/conversion.h"
 #include "ui/entorno.h"
@@ -212,6 +213,7 @@ void frm_principal::crearControles() {
     for (QWidget* fondo : alFondo) {
         fondo->lower();
     }
+    ajustarRotulos(*this);
 
     const QList<QWidget*> ordenTabulacion = {
         cmdIniciar,        txtAciertos, txtErrores,  txtTecladasmin, maskTiempo,  txtTiempoTotalmin,
