@@ -5,6 +5,7 @@
 #include "grading/calificacion.h"
 #include "grading/estadisticas.h"
 #include "input/lectura_archivo.h"
+#include "ui/accesibilidad.h"
 #include "ui/ajuste_rotulos.h"
 #include "ui/caja_escritura.h"
 #include "ui/conversion.h"
@@ -214,6 +215,7 @@ void frm_principal::crearControles() {
         fondo->lower();
     }
     ajustarRotulos(*this);
+    nombrarControles(*this);
 
     const QList<QWidget*> ordenTabulacion = {
         cmdIniciar,        txtAciertos, txtErrores,  txtTecladasmin, maskTiempo,  txtTiempoTotalmin,
@@ -295,7 +297,7 @@ void frm_principal::cmdIniciar_Click() {
         cifra->clear();
     }
     for (QLabel* resultado : {lblPuntuacion, lblError, lblNota}) {
-        resultado->clear();
+        mostrarAnunciado(*resultado, QString());
     }
     texto->setReadOnly(true);
     for (QLineEdit* ajuste : {maskTiempo, MaskPuntMin, MaskPuntApr, MaskPuntMax}) {
@@ -399,7 +401,7 @@ void frm_principal::aplicar(const Veredicto& veredicto, char32_t caracter) {
     textoact->anadirAlFinal(caracter);
     ponerColorError(colorNormal());
     ponerColorTexto(colorNormal());
-    lblError->setText(veredicto.paginacion.aviso ? textos::avisoPagina() : QString());
+    mostrarAnunciado(*lblError, veredicto.paginacion.aviso ? textos::avisoPagina() : QString());
     if (veredicto.paginacion.paginaPasada) {
         mostrarTextoReferencia(veredicto.paginacion.inicioPagina);
     }
@@ -416,7 +418,7 @@ void frm_principal::aplicar(const Veredicto& veredicto, char32_t caracter) {
         entorno_->mostrarMensaje(this, textos::textoCompletado());
         break;
     case FinTexto::RepeticionOfrecida:
-        lblError->setText(textos::avisoRepetir());
+        mostrarAnunciado(*lblError, textos::avisoRepetir());
         mostrarTextoReferencia(0);
         break;
     }
@@ -425,7 +427,7 @@ void frm_principal::aplicar(const Veredicto& veredicto, char32_t caracter) {
 void frm_principal::mostrarRechazo() {
     entorno_->pitar();
     ponerColorError(colorError());
-    lblError->setText(textos::error());
+    mostrarAnunciado(*lblError, textos::error());
     ponerColorTexto(colorError());
 }
 
@@ -473,7 +475,7 @@ void frm_principal::ActualizarResultados() {
     txtTiempoTotalmin->setText(QString::number(e.minutosEnteros));
     txtTecladasmin->setText(dosDecimales(e.aciertosPorMinuto));
     txtTiempoTotalSeg->setText(QString::number(e.segundosRestantes));
-    lblPuntuacion->setText(dosDecimales(e.tecladasNetasMin));
+    mostrarAnunciado(*lblPuntuacion, dosDecimales(e.tecladasNetasMin));
 }
 
 void frm_principal::FinalizarPrueba() {
@@ -495,9 +497,9 @@ void frm_principal::FinalizarPrueba() {
     cmdCargar->setEnabled(true);
     cmdDetener->setEnabled(false);
     chkRepetirTexto->setEnabled(true);
-    lblError->clear();
+    mostrarAnunciado(*lblError, QString());
     ActualizarResultados();
-    lblNota->setText(dosDecimales(notaDeLaPrueba(sesion_)));
+    mostrarAnunciado(*lblNota, dosDecimales(notaDeLaPrueba(sesion_)));
 }
 
 bool frm_principal::eventFilter(QObject* objeto, QEvent* evento) {
