@@ -16,11 +16,9 @@
 #include <QCheckBox>
 #include <QApplication>
 #include <QEvent>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -74,9 +72,6 @@ void ponerColor(QWidget* control, QPalette::ColorRole rol, const QColor& color) 
     paleta.setColor(QPalette::Inactive, rol, color);
     control->setPalette(paleta);
 }
-
-/// Scale factor of the printed image: sharp text on paper rather than screen pixels.
-constexpr qreal kEscalaImpresion = 4;
 
 } // namespace
 
@@ -358,12 +353,7 @@ void frm_principal::cmdImprimir_Click() {
         entorno_->mostrarError(this, textos::sinImpresora());
         return;
     }
-    ensurePolished();
-    QImage imagen(size() * kEscalaImpresion, QImage::Format_ARGB32_Premultiplied);
-    imagen.setDevicePixelRatio(kEscalaImpresion);
-    imagen.fill(palette().color(QPalette::Window));
-    render(&imagen);
-    const QString fallo = imprimirImagen(*impresora, imagen);
+    const QString fallo = imprimirVentana(*impresora, *this);
     if (!fallo.isEmpty()) {
         entorno_->mostrarError(this, fallo);
     }
