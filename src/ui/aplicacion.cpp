@@ -6,7 +6,39 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <utility>
+
 namespace tecladas {
+
+namespace {
+
+/// Texts of the file dialog that Qt's Spanish catalogue (Qt 6.4) leaves in English: the kind
+/// of each entry ("Folder") moved to a class the catalogue does not know yet.
+class TextosQtQueFaltan final : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char* contexto, const char* texto, const char*, int) const override {
+        if (qstrcmp(contexto, "QAbstractFileIconProvider") != 0) {
+            return {};
+        }
+        static const std::pair<const char*, const char*> traducciones[] = {
+            {"Drive", "Unidad"},        {"File", "Fichero"}, {"Folder", "Carpeta"},
+            {"File Folder", "Carpeta"}, {"Alias", "Alias"},  {"Shortcut", "Acceso directo"},
+            {"Unknown", "Desconocido"},
+        };
+        for (const auto& [ingles, espanol] : traducciones) {
+            if (qstrcmp(texto, ingles) == 0) {
+                return QString::fromUtf8(espanol);
+            }
+        }
+        return {};
+    }
+};
+
+} // namespace
 
 void prepararAplicacion(QApplication& aplicacion) {
     QApplication::setApplicationName(textos::tituloAplicacion());
@@ -24,6 +56,7 @@ void prepararAplicacion(QApplication& aplicacion) {
         if (traductor->load(QStringLiteral("qtbase_es"), carpeta) ||
             traductor->load(QStringLiteral("qt_es"), carpeta)) {
             QApplication::installTranslator(traductor);
+            QApplication::installTranslator(new TextosQtQueFaltan(&aplicacion));
             return;
         }
     }

@@ -8,9 +8,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -106,6 +108,11 @@ TEST_F(EntornoEscritorioTest, TheFileDialogSpeaksSpanishAndListsTextFiles) {
     EXPECT_TRUE(botones.contains(QStringLiteral("&Abrir"))) << botones.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(botones.contains(QStringLiteral("Cancelar")));
     EXPECT_EQ(filtros, QStringList{textos::filtroCargar()});
+}
+
+TEST_F(EntornoEscritorioTest, TheFileDialogCallsAFolderCarpeta) {
+    const QTemporaryDir carpeta;
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(carpeta.path())), QStringLiteral("Carpeta"));
 }
 
 TEST_F(EntornoEscritorioTest, TheContextMenuOfTheReferenceBoxIsSpanish) {
