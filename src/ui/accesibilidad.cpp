@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QWidget>
 
+#include <utility>
+
 namespace tecladas {
 
 namespace {
