@@ -5,6 +5,8 @@
 #include "grading/calificacion.h"
 #include "grading/estadisticas.h"
 #include "input/lectura_archivo.h"
+#include "ui/accesibilidad.h"
+#include "ui/ajuste_rotulos.h"
 #include "ui/caja_escritura.h"
 #include "ui/conversion.h"
 #include "ui/entorno.h"
@@ -14,11 +16,9 @@
 #include <QCheckBox>
 #include <QApplication>
 #include <QEvent>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -72,9 +72,6 @@ void ponerColor(QWidget* control, QPalette::ColorRole rol, const QColor& color) 
     paleta.setColor(QPalette::Inactive, rol, color);
     control->setPalette(paleta);
 }
-
-/// Scale factor of the printed image: sharp text on paper rather than screen pixels.
-constexpr qreal kEscalaImpresion = 4;
 
 } // namespace
 
@@ -212,6 +209,8 @@ void frm_principal::crearControles() {
     for (QWidget* fondo : alFondo) {
         fondo->lower();
     }
+    ajustarRotulos(*this);
+    nombrarControles(*this);
 
     const QList<QWidget*> ordenTabulacion = {
         cmdIniciar,        txtAciertos, txtErrores,  txtTecladasmin, maskTiempo,  txtTiempoTotalmin,
@@ -293,7 +292,7 @@ void frm_principal::cmdIniciar_Click() {
         cifra->clear();
     }
     for (QLabel* resultado : {lblPuntuacion, lblError, lblNota}) {
-        resultado->clear();
+        mostrarAnunciado(*resultado, QString());
     }
     texto->setReadOnly(true);
     for (QLineEdit* ajuste : {maskTiempo, MaskPuntMin, MaskPuntApr, MaskPuntMax}) {
@@ -354,12 +353,7 @@ void frm_principal::cmdImprimir_Click() {
         entorno_->mostrarError(this, textos::sinImpresora());
         return;
     }
-    ensurePolished();
-    QImage imagen(size() * kEscalaImpresion, QImage::Format_ARGB32_Premultiplied);
-    imagen.setDevicePixelRatio(kEscalaImpresion);
-    imagen.fill(palette().color(QPalette::Window));
-    render(&imagen);
-    const QString fallo = imprimirImagen(*impresora, imagen);
+    const QString fallo = imprimirVentana(*impresora, *this);
     if (!fallo.isEmpty()) {
         entorno_->mostrarError(this, fallo);
     }
@@ -397,7 +391,7 @@ void frm_principal::aplicar(const Veredicto& veredicto, char32_t caracter) {
     textoact->anadirAlFinal(caracter);
     ponerColorError(colorNormal());
     ponerColorTexto(colorNormal());
-    lblError->setText(veredicto.paginacion.aviso ? textos::avisoPagina() : QString());
+    mostrarAnunciado(*lblError, veredicto.paginacion.aviso ? textos::avisoPagina() : QString());
     if (veredicto.paginacion.paginaPasada) {
         mostrarTextoReferencia(veredicto.paginacion.inicioPagina);
     }
@@ -414,7 +408,7 @@ void frm_principal::aplicar(const Veredicto& veredicto, char32_t caracter) {
         entorno_->mostrarMensaje(this, textos::textoCompletado());
         break;
     case FinTexto::RepeticionOfrecida:
-        lblError->setText(textos::avisoRepetir());
+        mostrarAnunciado(*lblError, textos::avisoRepetir());
         mostrarTextoReferencia(0);
         break;
     }
@@ -423,7 +417,7 @@ void frm_principal::aplicar(const Veredicto& veredicto, char32_t caracter) {
 void frm_principal::mostrarRechazo() {
     entorno_->pitar();
     ponerColorError(colorError());
-    lblError->setText(textos::error());
+    mostrarAnunciado(*lblError, textos::error());
     ponerColorTexto(colorError());
 }
 
@@ -471,7 +465,7 @@ void frm_principal::ActualizarResultados() {
     txtTiempoTotalmin->setText(QString::number(e.minutosEnteros));
     txtTecladasmin->setText(dosDecimales(e.aciertosPorMinuto));
     txtTiempoTotalSeg->setText(QString::number(e.segundosRestantes));
-    lblPuntuacion->setText(dosDecimales(e.tecladasNetasMin));
+    mostrarAnunciado(*lblPuntuacion, dosDecimales(e.tecladasNetasMin));
 }
 
 void frm_principal::FinalizarPrueba() {
@@ -493,9 +487,9 @@ void frm_principal::FinalizarPrueba() {
     cmdCargar->setEnabled(true);
     cmdDetener->setEnabled(false);
     chkRepetirTexto->setEnabled(true);
-    lblError->clear();
+    mostrarAnunciado(*lblError, QString());
     ActualizarResultados();
-    lblNota->setText(dosDecimales(notaDeLaPrueba(sesion_)));
+    mostrarAnunciado(*lblNota, dosDecimales(notaDeLaPrueba(sesion_)));
 }
 
 bool frm_principal::eventFilter(QObject* objeto, QEvent* evento) {

@@ -79,6 +79,29 @@ inline QString impresionFallida() {
     return QStringLiteral("No se ha podido imprimir.");
 }
 
+// Names and descriptions that screen readers say for controls without a caption of their own.
+inline QString nombreMinutos() {
+    return QStringLiteral("Tiempo, minutos");
+}
+inline QString nombreSegundos() {
+    return QStringLiteral("Tiempo, segundos");
+}
+inline QString nombreEscritura() {
+    return QStringLiteral("Texto escrito");
+}
+inline QString nombreAviso() {
+    return QStringLiteral("Aviso");
+}
+inline QString descripcionAciertosMin() {
+    return QStringLiteral("Aciertos por minuto");
+}
+inline QString descripcionEscritura() {
+    return QStringLiteral("Copie aquí el texto de referencia. Las teclas equivocadas no se escriben.");
+}
+inline QString descripcionReferencia() {
+    return QStringLiteral("Texto de referencia que hay que copiar");
+}
+
 /// The text the reference box shows at start-up: four paragraphs joined by CR LF.
 QString bienvenida();
 

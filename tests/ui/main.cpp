@@ -1,13 +1,16 @@
+#include "ui/aplicacion.h"
+
 #include <QApplication>
 #include <QLocale>
 
 #include <gtest/gtest.h>
 
-// Widget tests need one application for the whole run; numbers are shown as in Spain.
+// Widget tests need one application for the whole run, set up as the program sets up its own
+// (Qt's Spanish texts included); numbers are shown as in Spain.
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplicacion(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tecladas"));
+    tecladas::prepararAplicacion(aplicacion);
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

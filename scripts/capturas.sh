@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Regenerates the screenshots that the README shows: docs/ventana.png (scale 1) and
+# docs/ventana-2x.png (scale 2), the real window under Xvfb during a run, a few words typed and
+# one wrong key, with Spanish regional settings. Needs the built program (scripts/run.sh builds it) and the Debian packages
+# xvfb xauth xdotool imagemagick.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+programa="${1:-build/src/tecladas}"
+
+capturar() {
+    local escala="$1" destino="$2"
+    QT_SCALE_FACTOR="$escala" xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
+        set -euo pipefail
+        LANG=es_ES.UTF-8 "$1" 2>/dev/null &
+        pid=$!
+        trap "kill $pid" EXIT
+        ventana="$(xdotool search --sync --onlyvisible --name "^Tecladas - ")"
+        sleep 1
+        # "Iniciar", in logical pixels, scaled as the screen scales the window.
+        xdotool mousemove "$(awk "BEGIN{print int(631*$2)}")" "$(awk "BEGIN{print int(83*$2)}")" click 1
+        sleep 0.5
+        xdotool type --delay 80 "Este programa es una simul"
+        xdotool type "x"
+        sleep 2.5
+        import -window "$ventana" "$3"
+    ' capturar "$programa" "$escala" "$destino"
+}
+
+capturar 1 docs/ventana.png
+capturar 2 docs/ventana-2x.png
+echo "docs/ventana.png docs/ventana-2x.png"

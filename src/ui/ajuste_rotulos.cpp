@@ -1,0 +1,35 @@
+#include "ui/ajuste_rotulos.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+
+namespace tecladas {
+
+namespace {
+
+/// Narrower than this and the letters start to look squeezed; no caption needs as much.
+constexpr int kEstrechamientoMinimo = 85;
+
+bool cabe(const QLabel& etiqueta, const QFont& fuente) {
+    return QFontMetrics(fuente).horizontalAdvance(etiqueta.text()) <= etiqueta.contentsRect().width();
+}
+
+} // namespace
+
+void ajustarRotulos(QWidget& ventana) {
+    for (QLabel* etiqueta : ventana.findChildren<QLabel*>()) {
+        if (etiqueta->text().isEmpty() || cabe(*etiqueta, etiqueta->font())) {
+            continue;
+        }
+        QFont fuente = etiqueta->font();
+        for (int estiramiento = 99; estiramiento >= kEstrechamientoMinimo; --estiramiento) {
+            fuente.setStretch(estiramiento);
+            if (cabe(*etiqueta, fuente)) {
+                break;
+            }
+        }
+        etiqueta->setFont(fuente);
+    }
+}
+
+} // namespace tecladas
