@@ -6,6 +6,7 @@
 #include "grading/estadisticas.h"
 #include "input/lectura_archivo.h"
 #include "ui/caja_escritura.h"
+#include "ui/caja_referencia.h"
 #include "ui/conversion.h"
 #include "ui/entorno.h"
 #include "ui/impresion.h"
@@ -128,7 +129,7 @@ void frm_principal::crearControles() {
         return l;
     };
 
-    texto = new QPlainTextEdit(this);
+    texto = new CajaReferencia(this);
     colocar(texto, "texto", twips(60, 1920, 10695, 3495));
     texto->setFont(fuenteTexto());
     texto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
