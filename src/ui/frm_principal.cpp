@@ -74,6 +74,21 @@ void ponerColor(QWidget* control, QPalette::ColorRole rol, const QColor& color) 
     control->setPalette(paleta);
 }
 
+/// The common reasons a chosen file cannot be read, in the user's words; the system's own text
+/// for the rest.
+QString mensajeDeFallo(const std::error_code& error) {
+    if (error == std::errc::is_a_directory) {
+        return textos::archivoEsCarpeta();
+    }
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted) {
+        return textos::archivoSinPermiso();
+    }
+    if (error == std::errc::not_supported) {
+        return textos::archivoEspecial();
+    }
+    return QString::fromLocal8Bit(error.message());
+}
+
 /// Scale factor of the printed image: sharp text on paper rather than screen pixels.
 constexpr qreal kEscalaImpresion = 4;
 
@@ -334,8 +349,10 @@ void frm_principal::cmdCargar_Click() {
         return entorno_->mostrarError(this, textos::archivoNoExiste());
     case FalloLectura::DemasiadoGrande:
         return entorno_->mostrarError(this, textos::archivoDemasiadoGrande());
+    case FalloLectura::NoEsTexto:
+        return entorno_->mostrarError(this, textos::archivoNoEsTexto());
     case FalloLectura::Otro:
-        return entorno_->mostrarError(this, QString::fromLocal8Bit(lectura.error.message()));
+        return entorno_->mostrarError(this, mensajeDeFallo(lectura.error));
     }
     try {
         QString cargado = aQString(lectura.texto);
