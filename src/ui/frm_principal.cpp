@@ -527,6 +527,15 @@ bool frm_principal::eventFilter(QObject* objeto, QEvent* evento) {
     return QWidget::eventFilter(objeto, evento);
 }
 
+void frm_principal::closeEvent(QCloseEvent* evento) {
+    // Closing ends the program; a clock left running could still end the run behind the closed
+    // window and open its message there.
+    if (Timer1->isActive()) {
+        FinalizarPrueba();
+    }
+    QWidget::closeEvent(evento);
+}
+
 void frm_principal::ponerColorTexto(const QColor& color) {
     if (color != colorTexto_) {
         ponerColor(texto, QPalette::Text, color);
