@@ -10,7 +10,7 @@ paquetes=(
     fonts-liberation
 )
 if [ "${1:-}" = "--pruebas" ]; then
-    paquetes+=(clang libclang-rt-dev desktop-file-utils appstream dpkg-dev file)
+    paquetes+=(clang libclang-rt-dev desktop-file-utils appstream dpkg-dev file xvfb xdotool)
 fi
 
 faltan=()

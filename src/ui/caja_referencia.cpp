@@ -1,12 +1,27 @@
 #include "ui/caja_referencia.h"
 
+#include <QGuiApplication>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QTextCursor>
 
 namespace tecladas {
 
 CajaReferencia::CajaReferencia(QWidget* padre)
     : QPlainTextEdit(padre) {}
+
+void CajaReferencia::mouseMoveEvent(QMouseEvent* evento) {
+    const bool conBoton = evento->buttons() != Qt::NoButton;
+    QPlainTextEdit::mouseMoveEvent(evento);
+    // Dragging the selection runs the whole drag inside this move, and the drag takes the
+    // button's release: pass the release on, so that whoever waits for it (the window gives the
+    // focus back to the typing box during a run) still gets it.
+    if (conBoton && QGuiApplication::mouseButtons() == Qt::NoButton) {
+        QMouseEvent suelta(QEvent::MouseButtonRelease, evento->position(), evento->globalPosition(),
+                           Qt::LeftButton, Qt::NoButton, evento->modifiers());
+        QCoreApplication::sendEvent(viewport(), &suelta);
+    }
+}
 
 bool CajaReferencia::canInsertFromMimeData(const QMimeData* datos) const {
     return !isReadOnly() && datos != nullptr && datos->hasText();

@@ -15,6 +15,7 @@ public:
     explicit CajaReferencia(QWidget* padre = nullptr);
 
 protected:
+    void mouseMoveEvent(QMouseEvent* evento) override;
     bool canInsertFromMimeData(const QMimeData* datos) const override;
     void insertFromMimeData(const QMimeData* datos) override;
 };
