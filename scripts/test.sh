@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Tecladas with warnings as errors and runs every test. Fails when a test fails or when
-# no test ran.
+# Builds Tecladas with warnings as errors and runs every test; then runs them again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and runs each fuzz target for a few seconds.
+# Fails when a test fails or when no test ran.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/dependencias.sh --pruebas
@@ -9,3 +10,11 @@ export QT_QPA_PLATFORM=offscreen
 cmake --preset ci >/dev/null
 cmake --build --preset ci
 ctest --preset ci -j "$(nproc)"
+
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz -j "$(nproc)"
+
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ctest --preset sanitize -j "$(nproc)"
