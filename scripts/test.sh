@@ -8,13 +8,13 @@ scripts/dependencias.sh --pruebas
 export QT_QPA_PLATFORM=offscreen
 
 cmake --preset ci >/dev/null
-cmake --build --preset ci
+cmake --build --preset ci -j "$(nproc)"
 ctest --preset ci -j "$(nproc)"
 
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
+cmake --build --preset fuzz -j "$(nproc)"
 ctest --preset fuzz -j "$(nproc)"
 
 cmake --preset sanitize >/dev/null
-cmake --build --preset sanitize
+cmake --build --preset sanitize -j "$(nproc)"
 ctest --preset sanitize -j "$(nproc)"
