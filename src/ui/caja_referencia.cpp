@@ -1,9 +1,13 @@
 #include "ui/caja_referencia.h"
 
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTextCursor>
+
+#include <memory>
 
 namespace tecladas {
 
@@ -13,14 +17,23 @@ CajaReferencia::CajaReferencia(QWidget* padre)
 void CajaReferencia::mouseMoveEvent(QMouseEvent* evento) {
     const bool conBoton = evento->buttons() != Qt::NoButton;
     QPlainTextEdit::mouseMoveEvent(evento);
-    // Dragging the selection runs the whole drag inside this move, and the drag takes the
-    // button's release: pass the release on, so that whoever waits for it (the window gives the
-    // focus back to the typing box during a run) still gets it.
+    // Dragging the selection runs the whole drag inside this move, and the drag takes the release.
     if (conBoton && QGuiApplication::mouseButtons() == Qt::NoButton) {
-        QMouseEvent suelta(QEvent::MouseButtonRelease, evento->position(), evento->globalPosition(),
-                           Qt::LeftButton, Qt::NoButton, evento->modifiers());
-        QCoreApplication::sendEvent(viewport(), &suelta);
+        devolverSoltar(evento->position(), evento->modifiers());
     }
+}
+
+void CajaReferencia::contextMenuEvent(QContextMenuEvent* evento) {
+    // The menu waits here for its answer, and the button's release goes to it.
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu(evento->pos()));
+    menu->exec(evento->globalPos());
+    devolverSoltar(evento->pos(), evento->modifiers());
+}
+
+void CajaReferencia::devolverSoltar(const QPointF& posicion, Qt::KeyboardModifiers modificadores) {
+    QMouseEvent suelta(QEvent::MouseButtonRelease, posicion, viewport()->mapToGlobal(posicion),
+                       Qt::LeftButton, Qt::NoButton, modificadores);
+    QCoreApplication::sendEvent(viewport(), &suelta);
 }
 
 bool CajaReferencia::canInsertFromMimeData(const QMimeData* datos) const {

@@ -16,8 +16,14 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* evento) override;
+    void contextMenuEvent(QContextMenuEvent* evento) override;
     bool canInsertFromMimeData(const QMimeData* datos) const override;
     void insertFromMimeData(const QMimeData* datos) override;
+
+private:
+    /// Hands on a button release that a drag or a menu took for itself, so that whoever waits
+    /// for it (the window gives the focus back to the typing box during a run) still gets it.
+    void devolverSoltar(const QPointF& posicion, Qt::KeyboardModifiers modificadores);
 };
 
 } // namespace tecladas

@@ -2,12 +2,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <memory>
 
 namespace tecladas {
@@ -120,6 +123,31 @@ TEST_F(CajaReferenciaTest, LockedTextCanBeSelectedCopiedAndScrolled) {
     QApplication::sendEvent(texto()->viewport(), &rueda);
     EXPECT_GT(texto()->verticalScrollBar()->value(), 0);
     EXPECT_EQ(texto()->toPlainText(), largo);
+}
+
+TEST_F(CajaReferenciaTest, AfterItsMenuTheTypingGoesOn) {
+    iniciarCon(QStringLiteral("abc"));
+    texto()->setFocus(); // as the right button's press gives it
+    bool copiar = false;
+    // The menu runs its own loop: read it and close it from inside, as the user would.
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            const QList<QAction*> acciones = menu->actions();
+            copiar = std::any_of(acciones.begin(), acciones.end(), [](const QAction* accion) {
+                return accion->objectName() == QStringLiteral("edit-copy");
+            });
+            menu->close();
+        }
+    });
+    const QPoint punto(20, 10);
+    QContextMenuEvent pedir(QContextMenuEvent::Mouse, punto, texto()->viewport()->mapToGlobal(punto));
+    QApplication::sendEvent(texto()->viewport(), &pedir);
+    EXPECT_TRUE(copiar);
+    QCoreApplication::processEvents();
+    // Offscreen the window is left inactive by the menu: ask which control it gives the focus.
+    EXPECT_EQ(ventana->focusWidget(), textoact()) << "the menu took the release that gives the focus back";
+    pulsar(QLatin1Char('a'));
+    EXPECT_EQ(textoact()->toPlainText(), QStringLiteral("a"));
 }
 
 TEST_F(CajaReferenciaTest, EditableAgainOnceTheRunEnds) {

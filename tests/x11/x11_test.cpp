@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDeadlineTimer>
 #include <QProcess>
+#include <QTimer>
 
 #include <functional>
 
@@ -122,6 +123,22 @@ TEST_F(X11Test, AltOrCtrlAloneIsFilteredAndTabsAreTyped) {
     teclas({QStringLiteral("z")});
     ASSERT_TRUE(esperarA([&] { return !registro->mensajes.isEmpty(); }));
     EXPECT_EQ(registro->mensajes, QStringList{textos::textoCompletado()});
+}
+
+TEST_F(X11Test, AfterTheReferenceBoxMenuTheTypingGoesOn) {
+    iniciarCon(QStringLiteral("abc"));
+    teclas({QStringLiteral("a")});
+    ASSERT_TRUE(cajaEscrituraCon(QStringLiteral("a")));
+    // The menu waits for its answer in its own loop: the Escape that closes it is on its way.
+    bool menuAbierto = false;
+    QTimer::singleShot(100, [&] { menuAbierto = QApplication::activePopupWidget() != nullptr; });
+    xdotool(posicion(texto()->viewport(), QPoint(20, 8)) +
+            QStringList{QStringLiteral("click"), QStringLiteral("3"), QStringLiteral("sleep"),
+                        QStringLiteral("0.4"), QStringLiteral("key"), QStringLiteral("Escape")});
+    ASSERT_TRUE(esperarA([] { return QApplication::activePopupWidget() == nullptr; }));
+    EXPECT_TRUE(menuAbierto);
+    teclas({QStringLiteral("b")});
+    ASSERT_TRUE(cajaEscrituraCon(QStringLiteral("ab")));
 }
 
 TEST_F(X11Test, DraggingTheReferenceTextOntoTheTypingBoxIsRefused) {
