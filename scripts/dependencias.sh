@@ -10,7 +10,7 @@ paquetes=(
     fonts-liberation
 )
 if [ "${1:-}" = "--pruebas" ]; then
-    paquetes+=(clang libclang-rt-dev desktop-file-utils appstream dpkg-dev file poppler-utils)
+    paquetes+=(clang libclang-rt-dev desktop-file-utils appstream dpkg-dev file poppler-utils xvfb xdotool)
 fi
 
 faltan=()

@@ -62,7 +62,9 @@ Veredicto evaluarTecla(SesionExamen& sesion, char32_t tecla, bool repetir, Medid
         aceptada = esEnter;
         veredicto.ampliado = esEnter;
     } else {
-        aceptada = tecla <= 0x10FFFF && siguePrefijo(sesion.textoObjetivo, posicion, unidades);
+        // A surrogate code point is half of a character: it could only match half of one.
+        const bool caracter = tecla <= 0x10FFFF && (tecla < 0xD800 || tecla > 0xDFFF);
+        aceptada = caracter && siguePrefijo(sesion.textoObjetivo, posicion, unidades);
     }
 
     if (!aceptada) {

@@ -148,6 +148,9 @@ ResultadoLectura leerArchivoTexto(const std::filesystem::path& ruta) {
             return resultado;
         }
         resultado.texto = decodificarTexto(bytes);
+        if (resultado.texto.find(u'\0') != std::u16string::npos) {
+            return fallo(FalloLectura::NoEsTexto);
+        }
         return resultado;
     } catch (const std::bad_alloc&) {
         return fallo(FalloLectura::DemasiadoGrande);

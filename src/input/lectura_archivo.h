@@ -16,6 +16,7 @@ enum class FalloLectura {
     Ninguno,
     NoExiste,        ///< there is no file by that name (or it vanished before it was opened)
     DemasiadoGrande, ///< it is larger than `kTamanoMaximoArchivo`, or memory ran out
+    NoEsTexto,       ///< it holds null characters: no key can type them, so it is not a text
     Otro,            ///< anything else; `error` holds the system's own reason
 };
 
@@ -29,7 +30,8 @@ struct ResultadoLectura {
 };
 
 /// Reads a regular file whole and decodes it (see `decodificarTexto`). Directories, pipes and
-/// devices are refused without being read, so a named pipe cannot block the caller.
+/// devices are refused without being read, so a named pipe cannot block the caller. A text with a
+/// null character (a binary file, or UTF-16 without its byte-order mark) is refused as well.
 ResultadoLectura leerArchivoTexto(const std::filesystem::path& ruta);
 
 } // namespace tecladas

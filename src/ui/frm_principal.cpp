@@ -8,6 +8,7 @@
 #include "ui/accesibilidad.h"
 #include "ui/ajuste_rotulos.h"
 #include "ui/caja_escritura.h"
+#include "ui/caja_referencia.h"
 #include "ui/conversion.h"
 #include "ui/entorno.h"
 #include "ui/impresion.h"
@@ -73,6 +74,14 @@ void ponerColor(QWidget* control, QPalette::ColorRole rol, const QColor& color) 
     control->setPalette(paleta);
 }
 
+/// A reason with no system text of its own: a pipe or a device is not a file to read.
+QString mensajeDeFallo(const std::error_code& error) {
+    if (error == std::errc::not_supported) {
+        return textos::archivoEspecial();
+    }
+    return QString::fromLocal8Bit(error.message());
+}
+
 } // namespace
 
 frm_principal::frm_principal(std::unique_ptr<Entorno> entorno, QWidget* padre)
@@ -125,7 +134,7 @@ void frm_principal::crearControles() {
         return l;
     };
 
-    texto = new QPlainTextEdit(this);
+    texto = new CajaReferencia(this);
     colocar(texto, "texto", twips(60, 1920, 10695, 3495));
     texto->setFont(fuenteTexto());
     texto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -332,8 +341,10 @@ void frm_principal::cmdCargar_Click() {
         return entorno_->mostrarError(this, textos::archivoNoExiste());
     case FalloLectura::DemasiadoGrande:
         return entorno_->mostrarError(this, textos::archivoDemasiadoGrande());
+    case FalloLectura::NoEsTexto:
+        return entorno_->mostrarError(this, textos::archivoNoEsTexto());
     case FalloLectura::Otro:
-        return entorno_->mostrarError(this, QString::fromLocal8Bit(lectura.error.message()));
+        return entorno_->mostrarError(this, mensajeDeFallo(lectura.error));
     }
     try {
         QString cargado = aQString(lectura.texto);
@@ -501,6 +512,15 @@ bool frm_principal::eventFilter(QObject* objeto, QEvent* evento) {
         }
     }
     return QWidget::eventFilter(objeto, evento);
+}
+
+void frm_principal::closeEvent(QCloseEvent* evento) {
+    // Closing ends the program; a clock left running could still end the run behind the closed
+    // window and open its message there.
+    if (Timer1->isActive()) {
+        FinalizarPrueba();
+    }
+    QWidget::closeEvent(evento);
 }
 
 void frm_principal::ponerColorTexto(const QColor& color) {

@@ -58,6 +58,7 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void crearControles();

@@ -69,8 +69,17 @@ std::vector<char32_t> caracteresDeTecla(const QKeyEvent& evento) {
     case Qt::Key_Delete:
         return {};
     default:
-        return puntosDeCodigo(evento.text());
+        break;
     }
+    // Ctrl with a letter (and no Alt or AltGr) types the letter's control character, as real
+    // keyboards deliver it; deciding on the key keeps it so whatever text the event carries.
+    const Qt::KeyboardModifiers modificadores = evento.modifiers();
+    const bool soloControl = (modificadores & Qt::ControlModifier) &&
+                             !(modificadores & (Qt::AltModifier | Qt::GroupSwitchModifier));
+    if (soloControl && evento.key() >= Qt::Key_A && evento.key() <= Qt::Key_Z) {
+        return {static_cast<char32_t>(evento.key() - Qt::Key_A + 1)};
+    }
+    return puntosDeCodigo(evento.text());
 }
 
 } // namespace tecladas

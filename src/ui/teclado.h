@@ -18,8 +18,9 @@ int codigoTecla(int teclaQt);
 int estadoMayusculas(Qt::KeyboardModifiers modificadores);
 
 /// The characters a key press types, as the judge receives them: Enter and Return as 13, the
-/// code points of the key's text otherwise. Delete, and keys with no text (Shift, dead keys,
-/// function keys), type nothing.
+/// code points of the key's text otherwise; Ctrl with a letter (without Alt or AltGr) types the
+/// letter's control character. Delete, and keys with no text (Shift, dead keys, function keys),
+/// type nothing.
 std::vector<char32_t> caracteresDeTecla(const QKeyEvent& evento);
 
 /// The code points of a text.

@@ -66,6 +66,12 @@ inline QString archivoNoExiste() {
 inline QString archivoDemasiadoGrande() {
     return QStringLiteral("El archivo es demasiado grande.");
 }
+inline QString archivoNoEsTexto() {
+    return QStringLiteral("El archivo no es un texto: contiene caracteres nulos.");
+}
+inline QString archivoEspecial() {
+    return QStringLiteral("El nombre elegido no es un archivo normal y no se puede leer.");
+}
 inline QString tituloCargar() {
     return QStringLiteral("Cargar archivo de texto");
 }

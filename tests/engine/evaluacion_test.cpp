@@ -122,10 +122,14 @@ TEST_F(EvaluacionTest, AccentedAndAstralCharactersAreAcceptedWhole) {
     teclear(U'ñ');
     teclear(U'{');
     teclear(U'z');
+    // Half of the pair is no character: it must not leave half a character in the typed text.
+    EXPECT_EQ(teclear(static_cast<char32_t>(0xD83D)).resultado, Resultado::Rechazada);
+    EXPECT_EQ(sesion.textoEscrito, u"áñ{z");
     const Veredicto emoji = teclear(U'\U0001F600');
     EXPECT_EQ(emoji.resultado, Resultado::Aceptada);
     EXPECT_EQ(emoji.fin, FinTexto::Terminado);
     EXPECT_EQ(sesion.aciertos, 2 + 2 + 2 + 1 + 2);
+    EXPECT_EQ(sesion.errores, 1);
 }
 
 TEST_F(EvaluacionTest, EnterMatchesALineBreakAndTheHiddenBufferGetsCR) {

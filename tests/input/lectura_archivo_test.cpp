@@ -62,8 +62,7 @@ TEST_F(LecturaArchivoTest, DirectoryIsAnotherFailureWithTheSystemsReason) {
 }
 
 TEST_F(LecturaArchivoTest, FileOverTheLimitIsTooLargeAndOneAtTheLimitLoads) {
-    const fs::path justo = escribir("justo.txt", "");
-    fs::resize_file(justo, kTamanoMaximoArchivo);
+    const fs::path justo = escribir("justo.txt", std::string(kTamanoMaximoArchivo, 'a'));
     const ResultadoLectura lleno = leerArchivoTexto(justo);
     ASSERT_TRUE(lleno.correcto());
     EXPECT_EQ(lleno.texto.size(), kTamanoMaximoArchivo);
@@ -71,6 +70,16 @@ TEST_F(LecturaArchivoTest, FileOverTheLimitIsTooLargeAndOneAtTheLimitLoads) {
     const fs::path grande = escribir("grande.txt", "");
     fs::resize_file(grande, kTamanoMaximoArchivo + 1);
     EXPECT_EQ(leerArchivoTexto(grande).fallo, FalloLectura::DemasiadoGrande);
+}
+
+TEST_F(LecturaArchivoTest, NullCharactersMakeAFileNoText) {
+    using namespace std::string_view_literals;
+    EXPECT_EQ(leerArchivoTexto(escribir("binario.txt", "PK\x03\x04\0\0texto"sv)).fallo,
+              FalloLectura::NoEsTexto);
+    EXPECT_EQ(leerArchivoTexto(escribir("utf16.txt", "H\0o\0l\0a\0"sv)).fallo, FalloLectura::NoEsTexto);
+    const ResultadoLectura conMarca = leerArchivoTexto(escribir("marca.txt", "\xFF\xFEH\0o\0l\0a\0"sv));
+    ASSERT_TRUE(conMarca.correcto()) << "the null bytes of UTF-16 are no null characters";
+    EXPECT_EQ(conMarca.texto, u"Hola");
 }
 
 } // namespace

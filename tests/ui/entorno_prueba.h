@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace tecladas::prueba {
@@ -21,7 +22,9 @@ public:
         QStringList filtrosDialogo;
         int pitidos = 0;
         QString archivoElegido; ///< what the next file dialog answers ("" = cancel)
-        QString archivoPdf;     ///< where the printer writes; none when empty
+        /// Runs as the file dialog closes, before the window reads the chosen file.
+        std::function<void()> alElegir;
+        QString archivoPdf; ///< where the printer writes; none when empty
         /// Runs while a message box would be open, to see the window behind it.
         std::function<void(const QString&)> alMostrar;
     };
@@ -44,6 +47,9 @@ public:
     QString elegirArchivo(QWidget*, const QString& titulo, const QString& filtro) override {
         registro_->titulosDialogo.append(titulo);
         registro_->filtrosDialogo.append(filtro);
+        if (registro_->alElegir) {
+            registro_->alElegir();
+        }
         return registro_->archivoElegido;
     }
     void pitar() override { ++registro_->pitidos; }

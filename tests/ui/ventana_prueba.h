@@ -73,6 +73,13 @@ protected:
             ventana->Timer1_Timer();
         }
     }
+    /// Sends one key to `destino` with the text a real keyboard would give it.
+    static void tecla(QWidget* destino, int clave, Qt::KeyboardModifiers modificadores = {},
+                      const QString& textoTecla = {}) {
+        QTest::sendKeyEvent(QTest::Click, destino, static_cast<Qt::Key>(clave), textoTecla, modificadores);
+    }
+    /// The run record, writable, to put a counter where hours of typing would bring it.
+    SesionExamen& sesionModificable() { return const_cast<SesionExamen&>(ventana->sesion()); }
     QColor colorTexto() const { return texto()->palette().color(QPalette::Active, QPalette::Text); }
     QColor colorEstado() const {
         return etiqueta("lblError")->palette().color(QPalette::Active, QPalette::WindowText);
