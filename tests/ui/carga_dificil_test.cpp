@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <system_error>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
