@@ -9,6 +9,7 @@
 #include "ui/conversion.h"
 #include "ui/entorno.h"
 #include "ui/impresion.h"
+#include "ui/pagina_referencia.h"
 #include "ui/textos.h"
 
 #include <QCheckBox>
@@ -133,6 +134,7 @@ void frm_principal::crearControles() {
     texto->setFont(fuenteTexto());
     texto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     texto->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    pagina_ = new PaginaReferencia(*texto);
 
     textoact = new CajaEscritura(this);
     colocar(textoact, "textoact", twips(60, 5940, 10695, 1635));
@@ -282,9 +284,9 @@ void frm_principal::cmdIniciar_Click() {
     }
 
     prepararEjecucion(sesion_, textoConSaltosCrLf(*texto->document()));
-    inicioMostrado_ = 0;
     textoact->clear();
     medidor_.ajustarA(*texto);
+    mostrarTextoReferencia(0);
     ponerColorTexto(colorNormal());
     texto->setFocus();
     texto->moveCursor(QTextCursor::Start);
@@ -477,12 +479,9 @@ void frm_principal::ActualizarResultados() {
 void frm_principal::FinalizarPrueba() {
     Timer1->stop();
     texto->setReadOnly(false);
-    if (inicioMostrado_ != 0) {
-        mostrarTextoReferencia(0);
-    } else {
-        // The box already holds the whole text: show it from its start again.
-        texto->moveCursor(QTextCursor::Start);
-    }
+    // The box's own document still holds the text the run started on.
+    pagina_->restaurar();
+    texto->moveCursor(QTextCursor::Start);
     ponerColorTexto(colorNormal());
     textoact->setEnabled(false);
     for (QLineEdit* ajuste : {maskTiempo, MaskPuntMin, MaskPuntApr, MaskPuntMax}) {
@@ -524,8 +523,7 @@ void frm_principal::ponerColorError(const QColor& color) {
 }
 
 void frm_principal::mostrarTextoReferencia(std::size_t desde) {
-    texto->setPlainText(aQString(std::u16string_view(sesion_.textoReferencia).substr(desde)));
-    inicioMostrado_ = desde;
+    pagina_->mostrar(sesion_.textoReferencia, desde);
 }
 
 } // namespace tecladas
