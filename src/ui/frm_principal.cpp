@@ -5,6 +5,7 @@
 #include "grading/calificacion.h"
 #include "grading/estadisticas.h"
 #include "input/lectura_archivo.h"
+#include "ui/barra_desplazamiento.h"
 #include "ui/caja_escritura.h"
 #include "ui/conversion.h"
 #include "ui/entorno.h"
@@ -132,6 +133,7 @@ void frm_principal::crearControles() {
     texto = new QPlainTextEdit(this);
     colocar(texto, "texto", twips(60, 1920, 10695, 3495));
     texto->setFont(fuenteTexto());
+    texto->setVerticalScrollBar(new BarraDesplazamiento);
     texto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     texto->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     pagina_ = new PaginaReferencia(*texto);
@@ -139,6 +141,7 @@ void frm_principal::crearControles() {
     textoact = new CajaEscritura(this);
     colocar(textoact, "textoact", twips(60, 5940, 10695, 1635));
     textoact->setFont(fuenteTexto());
+    textoact->setVerticalScrollBar(new BarraDesplazamiento);
     textoact->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     textoact->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     textoact->viewport()->setCursor(Qt::ForbiddenCursor);
