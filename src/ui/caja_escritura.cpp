@@ -10,8 +10,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
-#include <QTextLayout>
 #include <QTextCursor>
+#include <QTextLayout>
 
 namespace tecladas {
 

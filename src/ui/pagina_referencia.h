@@ -29,6 +29,7 @@ public:
     /// Lines taken in at a time: about three screens of the reference box.
     static constexpr int kLineasPorTanda = 64;
 
+    /// Works on `caja` and follows its vertical scroll bar, which must be the one it keeps.
     explicit PaginaReferencia(QPlainTextEdit& caja);
 
     /// Shows `referencia` from position `desde`, from its first line. The text is not copied: it
