@@ -24,6 +24,7 @@ public:
     double percentil(double p) const;
     double mediana() const { return percentil(50); }
     double suma() const;
+    double media() const { return valores_.empty() ? 0 : suma() / static_cast<double>(valores_.size()); }
     std::size_t cuantas() const { return valores_.size(); }
 
 private:

@@ -23,8 +23,8 @@ double teclaPintada(VentanaBanco& banco, QChar caracter) {
     return microsDesde(inicio);
 }
 
-/// Bounds 2 and 6 on `referencia`: the whole replay of the first 50,000 keys, the per-key time
-/// around 100 typed characters, and the per-key times after 50,000.
+/// Bounds 2 and 6 on `referencia`: the whole replay of the first 50,000 keys, the per-key times
+/// after 50,000, and the per-key time over the 500 keys from the 100th, in two runs.
 void teclaVentana(benchmark::State& state, const QString& referencia, const std::string& nombre,
                   double limiteP99) {
     for (auto _ : state) {
@@ -51,8 +51,19 @@ void teclaVentana(benchmark::State& state, const QString& referencia, const std:
             state.SkipWithError("a key was refused or the run ended");
             return;
         }
-        const double razonRepeticion = repeticionUs / (double(kEscritos) * a100.mediana());
+        // The keys at 100 once more in a new run, so that they are not timed at one moment only.
+        banco.ventana.cmdDetener_Click();
+        banco.iniciarCon(referencia);
+        for (qsizetype i = 0; i < 100 + kMuestrasAl100; ++i) {
+            const double us = teclaPintada(banco, referencia[i]);
+            if (i >= 100) {
+                a100.anadir(us);
+            }
+        }
+        // Mean against mean: the replay's total holds every slow key, so the keys at 100 count theirs.
+        const double razonRepeticion = repeticionUs / (double(kEscritos) * a100.media());
         state.SetIterationTime(a50000.percentil(99) / 1e6);
+        state.counters["mean_at_100_us"] = a100.media();
         state.counters["median_at_100_us"] = a100.mediana();
         state.counters["p99_at_100_us"] = a100.percentil(99);
         state.counters["median_at_50000_us"] = a50000.mediana();
@@ -62,8 +73,7 @@ void teclaVentana(benchmark::State& state, const QString& referencia, const std:
         state.counters["replay_ratio"] = razonRepeticion;
         anotarCota("2. keystroke+repaint p99 @50000, " + nombre, a50000.percentil(99) / 1000, limiteP99,
                    "ms");
-        anotarCota("6. replay of 50000 keys / (50000 x median@100), " + nombre, razonRepeticion, 2, "x",
-                   true);
+        anotarCota("6. replay of 50000 keys / (50000 x mean@100), " + nombre, razonRepeticion, 2, "x", true);
     }
 }
 
