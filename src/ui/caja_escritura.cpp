@@ -1,13 +1,17 @@
 #include "ui/caja_escritura.h"
 
 #include "engine/evaluacion.h"
+#include "ui/parrafos_partidos.h"
 #include "ui/teclado.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 
 namespace tecladas {
 
@@ -42,8 +46,38 @@ void CajaEscritura::anadirAlFinal(char32_t caracter) {
         cursor.insertBlock();
     } else {
         cursor.insertText(QString::fromUcs4(&caracter, 1));
+        partirSiEsLargo(cursor.block());
+        cursor.movePosition(QTextCursor::End);
     }
+    parrafos::conservarGlifos(cursor.block());
     setTextCursor(cursor);
+}
+
+void CajaEscritura::partirSiEsLargo(const QTextBlock& bloque) {
+    if (static_cast<std::size_t>(bloque.length() - 1) <= parrafos::kLargoMaximo) {
+        return;
+    }
+    document()->documentLayout()->blockBoundingRect(bloque); // lays the block out if it is not
+    const QTextLayout* disposicion = bloque.layout();
+    if (disposicion == nullptr || disposicion->lineCount() < 2) {
+        return;
+    }
+    QTextCursor corte(document());
+    corte.setPosition(bloque.position() + disposicion->lineAt(disposicion->lineCount() - 1).textStart());
+    corte.insertBlock();
+    corte.block().setUserState(parrafos::kContinuacion);
+}
+
+QString CajaEscritura::contenido() const {
+    return parrafos::textoSinCortes(*document(), 0, document()->characterCount() - 1);
+}
+
+QMimeData* CajaEscritura::createMimeDataFromSelection() const {
+    const QTextCursor seleccion = textCursor();
+    auto* datos = new QMimeData;
+    datos->setText(
+        parrafos::textoSinCortes(*document(), seleccion.selectionStart(), seleccion.selectionEnd()));
+    return datos;
 }
 
 QVariant CajaEscritura::inputMethodQuery(Qt::InputMethodQuery consulta) const {

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QTextBlock;
+
 namespace tecladas {
 
 /// The typing box. It only ever shows what the judge accepted: the user's keys and input-method
@@ -24,18 +26,27 @@ public:
     std::function<void()> rechazarPegado;
 
     /// Appends an accepted character at the end of the text, whatever the caret, and leaves
-    /// the caret after it. Enter starts a new line.
+    /// the caret after it. Enter starts a new line. A paragraph that grows long is split where
+    /// it wraps (see `parrafos`), so that a key never lays out all that was typed.
     void anadirAlFinal(char32_t caracter);
+
+    /// What the box holds as the user reads it: the accepted text, each Enter as "\n". Unlike
+    /// `toPlainText()`, it has no line break where a long paragraph was only split.
+    QString contenido() const;
 
     QVariant inputMethodQuery(Qt::InputMethodQuery consulta) const override;
 
 protected:
+    QMimeData* createMimeDataFromSelection() const override;
     bool event(QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     void inputMethodEvent(QInputMethodEvent* evento) override;
     bool canInsertFromMimeData(const QMimeData* datos) const override;
     void insertFromMimeData(const QMimeData* datos) override;
     void contextMenuEvent(QContextMenuEvent* evento) override;
+
+private:
+    void partirSiEsLargo(const QTextBlock& bloque);
 };
 
 } // namespace tecladas

@@ -7,11 +7,13 @@
 #include "input/lectura_archivo.h"
 #include "ui/accesibilidad.h"
 #include "ui/ajuste_rotulos.h"
+#include "ui/barra_desplazamiento.h"
 #include "ui/caja_escritura.h"
 #include "ui/caja_referencia.h"
 #include "ui/conversion.h"
 #include "ui/entorno.h"
 #include "ui/impresion.h"
+#include "ui/pagina_referencia.h"
 #include "ui/textos.h"
 
 #include <QCheckBox>
@@ -137,12 +139,15 @@ void frm_principal::crearControles() {
     texto = new CajaReferencia(this);
     colocar(texto, "texto", twips(60, 1920, 10695, 3495));
     texto->setFont(fuenteTexto());
+    texto->setVerticalScrollBar(new BarraDesplazamiento);
     texto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     texto->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    pagina_ = new PaginaReferencia(*texto);
 
     textoact = new CajaEscritura(this);
     colocar(textoact, "textoact", twips(60, 5940, 10695, 1635));
     textoact->setFont(fuenteTexto());
+    textoact->setVerticalScrollBar(new BarraDesplazamiento);
     textoact->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     textoact->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     textoact->viewport()->setCursor(Qt::ForbiddenCursor);
@@ -290,9 +295,9 @@ void frm_principal::cmdIniciar_Click() {
     }
 
     prepararEjecucion(sesion_, textoConSaltosCrLf(*texto->document()));
-    inicioMostrado_ = 0;
     textoact->clear();
     medidor_.ajustarA(*texto);
+    mostrarTextoReferencia(0);
     ponerColorTexto(colorNormal());
     texto->setFocus();
     texto->moveCursor(QTextCursor::Start);
@@ -482,12 +487,9 @@ void frm_principal::ActualizarResultados() {
 void frm_principal::FinalizarPrueba() {
     Timer1->stop();
     texto->setReadOnly(false);
-    if (inicioMostrado_ != 0) {
-        mostrarTextoReferencia(0);
-    } else {
-        // The box already holds the whole text: show it from its start again.
-        texto->moveCursor(QTextCursor::Start);
-    }
+    // The box's own document still holds the text the run started on.
+    pagina_->restaurar();
+    texto->moveCursor(QTextCursor::Start);
     ponerColorTexto(colorNormal());
     textoact->setEnabled(false);
     for (QLineEdit* ajuste : {maskTiempo, MaskPuntMin, MaskPuntApr, MaskPuntMax}) {
@@ -538,8 +540,7 @@ void frm_principal::ponerColorError(const QColor& color) {
 }
 
 void frm_principal::mostrarTextoReferencia(std::size_t desde) {
-    texto->setPlainText(aQString(std::u16string_view(sesion_.textoReferencia).substr(desde)));
-    inicioMostrado_ = desde;
+    pagina_->mostrar(sesion_.textoReferencia, desde);
 }
 
 } // namespace tecladas

@@ -20,6 +20,7 @@ namespace tecladas {
 
 class CajaEscritura;
 class Entorno;
+class PaginaReferencia;
 
 /// The exam window. It creates the controls, wires their events to the exam core and shows what
 /// the core decides; judging, paging and grading live in the core.
@@ -96,7 +97,7 @@ private:
     QLabel* lblPuntuacion = nullptr;
     QLabel* lblNota = nullptr;
 
-    std::size_t inicioMostrado_ = 0; ///< where the page shown in `texto` starts in the reference
+    PaginaReferencia* pagina_ = nullptr; ///< what `texto` shows during a run
     QColor colorTexto_;
     QColor colorError_;
 };

@@ -28,12 +28,17 @@ public:
     /// Lays out the whole buffer from scratch: what `lineaDelFinal` must always agree with.
     int lineaDelFinalCompleta(std::u16string_view buffer) const;
 
-private:
+    /// How a paragraph, or the start of one, wraps.
     struct Medida {
         int lineas = 1;                  ///< wrapped lines of the text laid out
         std::size_t inicioUltimaLinea{}; ///< where its last line starts, relative to the text
     };
+    /// Lays out `parrafo` (no line break in it). Whatever follows it in its paragraph, every line
+    /// but the last ends exactly where it ends here: the paragraph may be split at
+    /// `inicioUltimaLinea` without changing how it wraps.
     Medida medirParrafo(std::u16string_view parrafo) const;
+
+private:
     void olvidar();
 
     QFont fuente_;

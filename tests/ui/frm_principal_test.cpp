@@ -1,5 +1,7 @@
+#include "lineas_visuales.h"
 #include "ventana_prueba.h"
 
+#include "ui/caja_escritura.h"
 #include "ui/textos.h"
 
 #include <QApplication>
@@ -344,6 +346,42 @@ TEST_F(FrmPrincipalTest, ALongTextTurnsItsPageOnLine16) {
 
     ventana->cmdDetener_Click();
     EXPECT_EQ(texto()->toPlainText(), largo);
+}
+
+TEST_F(FrmPrincipalTest, AOneParagraphTextPagesAndTypesToItsEnd) {
+    QString parrafo;
+    while (parrafo.size() < 2400) {
+        parrafo += QStringLiteral("Los aspirantes presentarán su solicitud en el plazo señalado. ");
+    }
+    iniciarCon(parrafo);
+    qsizetype tecla = 0;
+    while (ventana->sesion().paginasPasadas == 0 && tecla < parrafo.size()) {
+        pulsar(parrafo[tecla++]);
+    }
+    ASSERT_EQ(ventana->sesion().paginasPasadas, 1);
+    // With no line break typed, the page starts at the character just typed.
+    const QString primeraLinea = prueba::lineasVisuales(*texto()).value(0);
+    EXPECT_GT(primeraLinea.size(), 80);
+    EXPECT_TRUE(parrafo.mid(tecla - 1).startsWith(primeraLinea)) << primeraLinea.toStdString();
+    escribir(parrafo.mid(tecla));
+    EXPECT_EQ(registro->mensajes, QStringList{textos::textoCompletado()});
+    EXPECT_EQ(control<CajaEscritura>("textoact")->contenido(), parrafo);
+    EXPECT_GT(textoact()->document()->blockCount(), 1) << "a long paragraph is held in pieces";
+    EXPECT_EQ(texto()->toPlainText(), parrafo);
+}
+
+TEST_F(FrmPrincipalTest, TheUsersTextAndItsUndoHistorySurviveARun) {
+    texto()->clear();
+    texto()->setFocus();
+    QTest::keyClicks(texto(), QStringLiteral("Mi propio texto"));
+    QTextDocument* propio = texto()->document();
+    iniciar();
+    escribir(QStringLiteral("Mi"));
+    ventana->cmdDetener_Click();
+    EXPECT_EQ(texto()->document(), propio);
+    EXPECT_EQ(texto()->toPlainText(), QStringLiteral("Mi propio texto"));
+    EXPECT_TRUE(propio->isUndoAvailable());
+    EXPECT_EQ(texto()->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(FrmPrincipalTest, ClickingTheLockedReferenceGivesTheFocusBack) {

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <cstddef>
+
+class QTextBlock;
+class QTextDocument;
+
+/// Long paragraphs in the reference and typing boxes are held as several blocks, split at the
+/// start of a wrapped line. A box wraps each block on its own, so a split there changes nothing
+/// on screen, while an edit or a repaint only lays out one block of modest length instead of a
+/// whole paragraph (a paragraph of 50,000 characters costs milliseconds at every key).
+namespace tecladas::parrafos {
+
+/// Block state of a block that continues the paragraph of the block before it.
+inline constexpr int kContinuacion = 1;
+
+/// Paragraphs longer than this many UTF-16 units are split.
+inline constexpr std::size_t kLargoMaximo = 1024;
+
+/// Whether `bloque` continues the paragraph before it.
+bool esContinuacion(const QTextBlock& bloque);
+
+/// Keeps the shaped glyphs of `bloque` after it is laid out. Qt drops them by default and shapes
+/// the visible text again at every repaint; the boxes that change at every key keep them, at the
+/// cost of a few tens of bytes a character of what they hold.
+void conservarGlifos(const QTextBlock& bloque);
+
+/// The text between two document positions as the user reads it: a line break between two
+/// paragraphs, nothing where a paragraph was only split.
+QString textoSinCortes(const QTextDocument& documento, int desde, int hasta);
+
+} // namespace tecladas::parrafos
