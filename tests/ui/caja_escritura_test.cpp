@@ -128,6 +128,9 @@ TEST_F(CajaEscrituraTest, ALongParagraphIsSplitWhereItWrapsWithoutShowingOrCopyi
     for (const char32_t c : texto.toUcs4()) {
         caja().anadirAlFinal(c == U'\n' ? kTeclaEnter : c);
     }
+    caja().moveCursor(QTextCursor::Start); // as a click would put it
+    caja().anadirAlFinal(U'.');
+    texto += QLatin1Char('.');
     EXPECT_GT(caja().document()->blockCount(), 3) << "three paragraphs held in more blocks";
     EXPECT_EQ(prueba::lineasVisuales(caja()), prueba::lineasEnUnaCajaComo(caja(), texto));
     EXPECT_EQ(caja().contenido(), texto);
