@@ -7,28 +7,27 @@
 namespace tecladas {
 namespace {
 
-TEST(ConversionTest, EveryLineBreakOfTheDocumentBecomesCrLf) {
-    for (const QString& original : {QStringLiteral("uno\r\ndos\r\n"), QStringLiteral("uno\ndos\n"),
-                                    QStringLiteral("uno\rdos\r"), QStringLiteral("uno\u2028dos\u2029")}) {
+TEST(ConversionTest, EveryLineBreakOfTheDocumentBecomesCrLfAndNothingElseChanges) {
+    const std::pair<QString, std::u16string> casos[] = {
+        {QStringLiteral("uno\r\ndos\r\n"), u"uno\r\ndos\r\n"},
+        {QStringLiteral("uno\ndos\n"), u"uno\r\ndos\r\n"},
+        {QStringLiteral("uno\rdos\r"), u"uno\r\ndos\r\n"},
+        {QStringLiteral("uno\u2028dos\u2029"), u"uno\r\ndos\r\n"},
+        {QStringLiteral("a\u00A0b\tc"), u"a\u00A0b\tc"},
+    };
+    for (const auto& [original, esperado] : casos) {
         QTextDocument documento;
         documento.setPlainText(original);
-        EXPECT_EQ(textoConSaltosCrLf(documento), u"uno\r\ndos\r\n") << original.toStdString();
+        EXPECT_EQ(textoConSaltosCrLf(documento), esperado) << original.toStdString();
     }
-}
-
-TEST(ConversionTest, NonBreakingSpacesAndTabsAreKept) {
-    QTextDocument documento;
-    documento.setPlainText(QStringLiteral("a\u00A0b\tc"));
-    EXPECT_EQ(textoConSaltosCrLf(documento), u"a\u00A0b\tc");
 }
 
 TEST(ConversionTest, TwoDecimalsInTheRegionalForm) {
     const QLocale es(QLocale::Spanish, QLocale::Spain);
     EXPECT_EQ(dosDecimales(7.5, es), QStringLiteral("7,50"));
-    EXPECT_EQ(dosDecimales(85.714285, es), QStringLiteral("85,71"));
     EXPECT_EQ(dosDecimales(-30.508474, es), QStringLiteral("-30,51"));
-    EXPECT_EQ(dosDecimales(0, es), QStringLiteral("0,00"));
-    EXPECT_EQ(dosDecimales(7.5, QLocale(QLocale::English, QLocale::UnitedStates)), QStringLiteral("7.50"));
+    EXPECT_EQ(dosDecimales(85.714285, QLocale(QLocale::English, QLocale::UnitedStates)),
+              QStringLiteral("85.71"));
 }
 
 } // namespace

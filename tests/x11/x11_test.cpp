@@ -1,163 +1,133 @@
-#include "servidor_x.h"
-#include "ui/textos.h"
 #include "ventana_prueba.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDeadlineTimer>
 #include <QProcess>
-#include <QTimer>
 
-#include <functional>
+#include <csignal>
 
-namespace tecladas::prueba {
-extern const ServidorX* servidorX;
-}
+#include <sys/prctl.h>
 
 namespace tecladas {
 namespace {
 
+QString sinServidorX; ///< why no X server could be started; empty when the tests have one
+
 /// The real window on a real X11 server, driven by keys and clicks that go through the server
-/// (xdotool), as a user's would: X11 gives keys other texts than the offscreen platform, and its
+/// (xdotool) as a user's would: X11 gives keys other texts than the offscreen platform, and its
 /// clipboard and selection paste by other paths.
 class X11Test : public prueba::VentanaPrueba {
 protected:
     void SetUp() override {
-        if (!prueba::servidorX->arrancado()) {
-            GTEST_SKIP() << "No se pudo arrancar un servidor X para la prueba: "
-                         << prueba::servidorX->fallo().toStdString();
+        if (!sinServidorX.isEmpty()) {
+            GTEST_SKIP() << "No se pudo arrancar un servidor X: " << sinServidorX.toStdString();
         }
         VentanaPrueba::SetUp();
         ventana->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
     }
-    void TearDown() override {
-        QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
-        QGuiApplication::clipboard()->clear(QClipboard::Selection);
-        VentanaPrueba::TearDown();
-    }
 
-    /// Lets the window handle what the server sent until `hecho`, at most a few seconds.
-    static bool esperarA(const std::function<bool()>& hecho) {
-        const QDeadlineTimer limite(5000);
-        while (!hecho() && !limite.hasExpired()) {
+    /// Lets the window handle what the server sent until `hecho`, for a few seconds at most.
+    template <typename F> static bool esperarA(F hecho) {
+        for (const QDeadlineTimer limite(5000); !hecho() && !limite.hasExpired();) {
             QTest::qWait(10);
         }
         return hecho();
     }
-    static void xdotool(const QStringList& argumentos) {
-        // The window keeps handling events meanwhile, as it would under a real user's hands: a
-        // drag, for one, runs its own loop while the pointer still moves.
+    /// Runs xdotool's words ("key ctrl+v shift+Insert") while the window goes on handling events,
+    /// as under a user's hands: a drag, for one, runs its own loop while the pointer still moves.
+    static void xdotool(const QString& palabras) {
         QProcess proceso;
-        proceso.start(QStringLiteral("xdotool"), argumentos);
-        ASSERT_TRUE(proceso.waitForStarted(5000)) << "xdotool: " << proceso.errorString().toStdString();
+        proceso.start(QStringLiteral("xdotool"), palabras.split(QLatin1Char(' ')));
+        ASSERT_TRUE(proceso.waitForStarted(5000)) << proceso.errorString().toStdString();
         ASSERT_TRUE(esperarA([&] { return proceso.state() == QProcess::NotRunning; }));
         ASSERT_EQ(proceso.exitCode(), 0) << proceso.readAllStandardError().toStdString();
     }
-    /// Presses each key combination in turn, in xdotool's names ("ctrl+v", "shift+Insert").
-    static void teclas(const QStringList& combinaciones) {
-        xdotool(QStringList{QStringLiteral("key")} + combinaciones);
-    }
-    static QStringList posicion(QWidget* zona, QPoint punto) {
+    /// xdotool's words that move the pointer to `punto` of `zona`.
+    static QString en(QWidget* zona, QPoint punto) {
         const QPoint global = zona->mapToGlobal(punto);
-        return {QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())};
+        return QStringLiteral("mousemove %1 %2 ").arg(global.x()).arg(global.y());
     }
-    static void clic(QWidget* zona, QPoint punto, int boton) {
-        xdotool(posicion(zona, punto) + QStringList{QStringLiteral("click"), QString::number(boton)});
-    }
-    bool cajaEscrituraCon(const QString& esperado) {
-        return esperarA([&] { return textoact()->toPlainText() == esperado; });
+    static bool contiene(QPlainTextEdit* caja, const QString& esperado) {
+        return esperarA([&] { return caja->toPlainText() == esperado; });
     }
 };
 
-TEST_F(X11Test, PastesCutsUndoAndDeletionsNeverEnterTheTypingBox) {
-    QGuiApplication::clipboard()->setText(QStringLiteral("bcd"), QClipboard::Clipboard);
-    QGuiApplication::clipboard()->setText(QStringLiteral("bcd"), QClipboard::Selection);
-    iniciarCon(QStringLiteral("abcd"));
-    teclas({QStringLiteral("a")});
-    ASSERT_TRUE(cajaEscrituraCon(QStringLiteral("a")));
-    teclas({QStringLiteral("ctrl+v"), QStringLiteral("shift+Insert"), QStringLiteral("ctrl+x"),
-            QStringLiteral("shift+Delete"), QStringLiteral("Delete"), QStringLiteral("ctrl+z"),
-            QStringLiteral("ctrl+y"), QStringLiteral("ctrl+BackSpace"), QStringLiteral("ctrl+Delete"),
-            QStringLiteral("ctrl+a"), QStringLiteral("Home")});
-    const QPoint dentro = textoact()->viewport()->rect().center();
-    clic(textoact()->viewport(), dentro, 2); // the X11 selection paste
-    clic(textoact()->viewport(), dentro, 3);
-    teclas({QStringLiteral("b")}); // arrives after everything above
-    ASSERT_TRUE(cajaEscrituraCon(QStringLiteral("ab"))) << textoact()->toPlainText().toStdString();
-    EXPECT_EQ(ventana->sesion().aciertos, 2);
-    EXPECT_EQ(registro->pitidos, 0);
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-
-    teclas({QStringLiteral("ctrl+shift+z"), QStringLiteral("c")});
-    ASSERT_TRUE(cajaEscrituraCon(QStringLiteral("abc")));
-    EXPECT_EQ(registro->pitidos, 1) << "Ctrl+Shift+Z types a control character, refused";
-}
-
-TEST_F(X11Test, PastingAnEmptyClipboardCrashesNeitherBox) {
-    QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
+TEST_F(X11Test, AnEmptyClipboardCrashesNeitherBoxAndNoPasteCutOrUndoReachesTheTypingBox) {
+    QGuiApplication::clipboard()->clear();
     QGuiApplication::clipboard()->clear(QClipboard::Selection);
     texto()->setPlainText(QStringLiteral("ab"));
     texto()->setFocus();
     texto()->moveCursor(QTextCursor::End);
-    teclas({QStringLiteral("ctrl+v"), QStringLiteral("shift+Insert")});
-    clic(texto()->viewport(), QPoint(40, 8), 2);
-    teclas({QStringLiteral("End"), QStringLiteral("c")});
-    ASSERT_TRUE(esperarA([&] { return texto()->toPlainText() == QStringLiteral("abc"); }))
-        << texto()->toPlainText().toStdString();
+    xdotool(QStringLiteral("key ctrl+v shift+Insert"));
+    xdotool(en(texto()->viewport(), QPoint(40, 8)) + QStringLiteral("click 2"));
+    xdotool(QStringLiteral("key End c d"));
+    ASSERT_TRUE(contiene(texto(), QStringLiteral("abcd"))) << texto()->toPlainText().toStdString();
 
     iniciar();
-    teclas(
-        {QStringLiteral("a"), QStringLiteral("ctrl+v"), QStringLiteral("shift+Insert"), QStringLiteral("b")});
-    ASSERT_TRUE(cajaEscrituraCon(QStringLiteral("ab")));
+    xdotool(QStringLiteral("key a ctrl+v shift+Insert"));
+    ASSERT_TRUE(contiene(textoact(), QStringLiteral("a")));
+    QGuiApplication::clipboard()->setText(QStringLiteral("bcd"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("bcd"), QClipboard::Selection);
+    xdotool(QStringLiteral("key ctrl+v shift+Insert ctrl+x ctrl+z ctrl+BackSpace"));
+    const QPoint dentro = textoact()->viewport()->rect().center();
+    xdotool(en(textoact()->viewport(), dentro) + QStringLiteral("click 2 click 3")); // selection paste, menu
+    xdotool(QStringLiteral("key b")); // arrives after everything above
+    ASSERT_TRUE(contiene(textoact(), QStringLiteral("ab"))) << textoact()->toPlainText().toStdString();
+    EXPECT_EQ(registro->pitidos, 0);
 }
 
-TEST_F(X11Test, AltOrCtrlAloneIsFilteredAndTabsAreTyped) {
+TEST_F(X11Test, AltOrCtrlAloneIsCancelledWhileCtrlAltIAndTabTypeTabs) {
     iniciarCon(QStringLiteral("x\t\tyz"));
     // On X11, Alt+X carries the text "x" and Ctrl+Alt+I a tab.
-    teclas({QStringLiteral("alt+x"), QStringLiteral("ctrl+x"), QStringLiteral("x"),
-            QStringLiteral("ctrl+alt+i"), QStringLiteral("Tab"), QStringLiteral("y")});
-    ASSERT_TRUE(cajaEscrituraCon(QStringLiteral("x\t\ty")));
+    xdotool(QStringLiteral("key alt+x ctrl+x x ctrl+alt+i Tab y"));
+    ASSERT_TRUE(contiene(textoact(), QStringLiteral("x\t\ty")));
     EXPECT_EQ(registro->pitidos, 0);
-    EXPECT_TRUE(textoact()->hasFocus()) << "Tab is typed, not a move to the next control";
-    teclas({QStringLiteral("z")});
-    ASSERT_TRUE(esperarA([&] { return !registro->mensajes.isEmpty(); }));
-    EXPECT_EQ(registro->mensajes, QStringList{textos::textoCompletado()});
-}
-
-TEST_F(X11Test, AfterTheReferenceBoxMenuTheTypingGoesOn) {
-    iniciarCon(QStringLiteral("abc"));
-    teclas({QStringLiteral("a")});
-    ASSERT_TRUE(cajaEscrituraCon(QStringLiteral("a")));
-    // The menu waits for its answer in its own loop: the Escape that closes it is on its way.
-    bool menuAbierto = false;
-    QTimer::singleShot(100, [&] { menuAbierto = QApplication::activePopupWidget() != nullptr; });
-    xdotool(posicion(texto()->viewport(), QPoint(20, 8)) +
-            QStringList{QStringLiteral("click"), QStringLiteral("3"), QStringLiteral("sleep"),
-                        QStringLiteral("0.4"), QStringLiteral("key"), QStringLiteral("Escape")});
-    ASSERT_TRUE(esperarA([] { return QApplication::activePopupWidget() == nullptr; }));
-    EXPECT_TRUE(menuAbierto);
-    teclas({QStringLiteral("b")});
-    ASSERT_TRUE(cajaEscrituraCon(QStringLiteral("ab")));
 }
 
 TEST_F(X11Test, DraggingTheReferenceTextOntoTheTypingBoxIsRefused) {
     iniciarCon(QStringLiteral("abcdef ghijkl mnopqr"));
-    teclas({QStringLiteral("a")});
-    ASSERT_TRUE(cajaEscrituraCon(QStringLiteral("a")));
     texto()->selectAll(); // the drag starts on a selection of the locked reference
     QWidget* origen = texto()->viewport();
     QWidget* destino = textoact()->viewport();
-    xdotool(posicion(origen, QPoint(20, 8)) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")} +
-            QStringList{QStringLiteral("sleep"), QStringLiteral("0.1")} + posicion(origen, QPoint(60, 30)) +
-            QStringList{QStringLiteral("sleep"), QStringLiteral("0.1")} + posicion(destino, QPoint(20, 10)) +
-            QStringList{QStringLiteral("sleep"), QStringLiteral("0.1")} + posicion(destino, QPoint(30, 12)) +
-            QStringList{QStringLiteral("sleep"), QStringLiteral("0.1"), QStringLiteral("mouseup"),
-                        QStringLiteral("1")});
-    teclas({QStringLiteral("b")});
-    ASSERT_TRUE(cajaEscrituraCon(QStringLiteral("ab"))) << textoact()->toPlainText().toStdString();
+    xdotool(en(origen, QPoint(20, 8)) + QStringLiteral("mousedown 1 sleep 0.1 ") +
+            en(origen, QPoint(60, 30)) + QStringLiteral("sleep 0.1 ") + en(destino, QPoint(20, 10)) +
+            QStringLiteral("sleep 0.1 ") + en(destino, QPoint(30, 12)) +
+            QStringLiteral("sleep 0.1 mouseup 1"));
+    xdotool(QStringLiteral("key a")); // the focus is back in the typing box
+    ASSERT_TRUE(contiene(textoact(), QStringLiteral("a"))) << textoact()->toPlainText().toStdString();
     EXPECT_EQ(texto()->toPlainText(), QStringLiteral("abcdef ghijkl mnopqr"));
 }
 
 } // namespace
 } // namespace tecladas
+
+// The tests run on a private Xvfb, so that synthetic keys never reach the user's own desktop,
+// with Qt's xcb platform. Without an X server they are skipped and the program exits with 77.
+int main(int argc, char* argv[]) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QProcess xvfb;
+    xvfb.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); }); // goes with the tests
+    xvfb.setStandardErrorFile(QProcess::nullDevice());
+    // Xvfb writes its display number on standard output once it is ready.
+    xvfb.start(
+        QStringLiteral("Xvfb"),
+        QStringLiteral("-displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset").split(QLatin1Char(' ')));
+    while (!xvfb.canReadLine() && xvfb.waitForReadyRead(10000)) {
+    }
+    const QByteArray pantalla = xvfb.readLine().trimmed();
+    if (pantalla.isEmpty()) {
+        tecladas::sinServidorX = QStringLiteral("Xvfb no está instalado o no llegó a abrir una pantalla");
+    }
+    qputenv("DISPLAY", ":" + pantalla);
+    qputenv("QT_QPA_PLATFORM", pantalla.isEmpty() ? "offscreen" : "xcb");
+    int resultado;
+    {
+        QApplication aplicacion(argc, argv);
+        resultado = RUN_ALL_TESTS();
+    }
+    xvfb.terminate();
+    xvfb.waitForFinished();
+    return pantalla.isEmpty() && resultado == 0 ? 77 : resultado;
+}
