@@ -19,67 +19,55 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-/// The real desktop seam, with Qt's Spanish texts loaded as the program loads them. Each test
-/// reads the modal dialog while it is open, then closes it.
+/// The real desktop seam, with Qt's Spanish texts loaded as the program loads them.
 class EntornoEscritorioTest : public ::testing::Test {
 protected:
-    /// Runs `mirar` on the modal dialog as soon as it is open.
-    static void alAbrirse(std::function<void(QWidget*)> mirar) {
-        auto* sondeo = new QTimer(qApp);
-        sondeo->setInterval(10);
-        QObject::connect(sondeo, &QTimer::timeout, [sondeo, mirar = std::move(mirar)] {
-            if (QWidget* dialogo = QApplication::activeModalWidget()) {
-                sondeo->stop();
-                sondeo->deleteLater();
-                mirar(dialogo);
+    /// Runs `abrir`, which opens a modal dialog, and returns what the dialog showed: its title,
+    /// the text and icon of a message or the filters of a file dialog, the captions of its buttons.
+    /// Then closes the dialog, as its Cancel button would.
+    static QStringList mostrado(const std::function<void()>& abrir) {
+        QStringList visto;
+        QTimer sondeo;
+        sondeo.setInterval(10);
+        QObject::connect(&sondeo, &QTimer::timeout, [&] {
+            auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialogo == nullptr) {
+                return;
             }
+            sondeo.stop();
+            visto << dialogo->windowTitle();
+            if (auto* caja = qobject_cast<QMessageBox*>(dialogo)) {
+                visto << caja->text() << QString::number(caja->icon());
+            } else if (auto* archivos = qobject_cast<QFileDialog*>(dialogo)) {
+                visto << archivos->nameFilters();
+            }
+            for (const QAbstractButton* b : dialogo->findChildren<QAbstractButton*>()) {
+                visto << (b->isVisible() ? b->text() : QString());
+            }
+            visto.removeAll(QString());
+            dialogo->done(QDialog::Rejected);
         });
-        sondeo->start();
-    }
-    static QStringList botones(const QWidget* dialogo) {
-        QStringList textos;
-        for (const QAbstractButton* b : dialogo->findChildren<QAbstractButton*>()) {
-            if (b->isVisible() && !b->text().isEmpty()) {
-                textos.append(b->text());
-            }
-        }
-        return textos;
+        sondeo.start();
+        abrir();
+        return visto;
     }
 
     EntornoEscritorio entorno;
     QWidget padre;
 };
 
-TEST_F(EntornoEscritorioTest, MessagesAreModalWithOnlyASpanishOkButton) {
-    // A message bears the application's title and no icon; an error, "Error" and the warning icon.
-    const struct {
-        void (Entorno::*mostrar)(QWidget*, const QString&);
-        QString titulo;
-        QMessageBox::Icon icono;
-    } casos[] = {{&Entorno::mostrarMensaje, u"Tecladas"_s, QMessageBox::NoIcon},
-                 {&Entorno::mostrarError, u"Error"_s, QMessageBox::Warning}};
-    for (const auto& c : casos) {
-        QStringList visto;
-        alAbrirse([&](QWidget* dialogo) {
-            auto* caja = qobject_cast<QMessageBox*>(dialogo);
-            ASSERT_NE(caja, nullptr);
-            visto << caja->windowTitle() << caja->text() << QString::number(caja->icon()) << botones(caja);
-            caja->accept();
-        });
-        (entorno.*c.mostrar)(&padre, u"Hola"_s);
-        EXPECT_EQ(visto, QStringList({c.titulo, u"Hola"_s, QString::number(c.icono), u"Aceptar"_s}));
-    }
+TEST_F(EntornoEscritorioTest, MessagesBearTheirTitleAndIconAndOnlyASpanishOkButton) {
+    EXPECT_EQ(mostrado([&] { entorno.mostrarMensaje(&padre, u"Hola"_s); }),
+              QStringList({u"Tecladas"_s, u"Hola"_s, QString::number(QMessageBox::NoIcon), u"Aceptar"_s}));
+    EXPECT_EQ(mostrado([&] { entorno.mostrarError(&padre, u"Hola"_s); }),
+              QStringList({u"Error"_s, u"Hola"_s, QString::number(QMessageBox::Warning), u"Aceptar"_s}));
 }
 
 TEST_F(EntornoEscritorioTest, QtsOwnTextsAreSpanish) {
-    QStringList dialogo;
-    alAbrirse([&](QWidget* abierto) {
-        auto* archivos = qobject_cast<QFileDialog*>(abierto);
-        ASSERT_NE(archivos, nullptr);
-        dialogo << archivos->windowTitle() << archivos->nameFilters() << botones(archivos);
-        archivos->reject();
-    });
-    EXPECT_TRUE(entorno.elegirArchivo(&padre, u"Cargar"_s, u"Textos (*.txt)"_s).isEmpty()) << "cancelled";
+    QString elegido = u"nada"_s;
+    const QStringList dialogo =
+        mostrado([&] { elegido = entorno.elegirArchivo(&padre, u"Cargar"_s, u"Textos (*.txt)"_s); });
+    EXPECT_TRUE(elegido.isEmpty()) << "cancelled";
     for (const QString& esperado : {u"Cargar"_s, u"Textos (*.txt)"_s, u"&Abrir"_s, u"Cancelar"_s}) {
         EXPECT_TRUE(dialogo.contains(esperado)) << dialogo.join(u'|').toStdString();
     }

@@ -1,11 +1,7 @@
 #include "ventana_prueba.h"
 
-#include <QApplication>
-#include <QInputMethodEvent>
-
 #include <cstdlib>
 #include <random>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -58,20 +54,25 @@ protected:
 
     /// Types `c` as a keyboard would and tells the model.
     void teclear(QChar c, Qt::KeyboardModifiers modificadores = {}, int clave = Qt::Key_unknown) {
-        if (c == u'\n' || c == u'\t' || c == u'\b') {
-            QTest::keyClick(textoact(),
-                            c == u'\n'   ? Qt::Key_Return
-                            : c == u'\t' ? Qt::Key_Tab
-                                         : Qt::Key_Backspace,
-                            modificadores);
-        } else {
-            tecla(textoact(), clave, modificadores, QString(c));
+        const std::pair<QChar, Qt::Key> especiales[] = {
+            {u'\n', Qt::Key_Return}, {u'\t', Qt::Key_Tab}, {u'\b', Qt::Key_Backspace}};
+        for (const auto& [caracter, suya] : especiales) {
+            clave = c == caracter ? suya : clave;
         }
+        tecla(textoact(), clave, modificadores, QString(c));
         juzgar(c);
     }
 
     void paso() {
         static const QString acentos = u"áéíóúñÑü€¿¡ÁÉ"_s;
+        // Keys the filter cancels, or that carry no character.
+        static const std::pair<Qt::KeyboardModifier, Qt::Key> filtradas[] = {
+            {Qt::NoModifier, Qt::Key_Home},        {Qt::NoModifier, Qt::Key_Left},
+            {Qt::ShiftModifier, Qt::Key_Up},       {Qt::NoModifier, Qt::Key_Super_L},
+            {Qt::NoModifier, Qt::Key_Menu},        {Qt::ControlModifier, Qt::Key_V},
+            {Qt::AltModifier, Qt::Key_A},          {Qt::ControlModifier, Qt::Key_Z},
+            {Qt::ShiftModifier, Qt::Key_Insert},   {Qt::NoModifier, Qt::Key_Delete},
+            {Qt::ShiftModifier, Qt::Key_PageDown}, {Qt::NoModifier, Qt::Key_Dead_Acute}};
         const QChar correcto = escrito.size() < objetivo.size() ? objetivo[escrito.size()] : QChar(u'\n');
         const int tirada = entre(0, 99);
         if (tirada < 40) {
@@ -86,23 +87,13 @@ protected:
             const QChar letra = alAzar(u"abcxyz"_s);
             teclear(letra, Qt::ControlModifier | Qt::AltModifier, Qt::Key_A + (letra.unicode() - u'a'));
         } else if (tirada < 82) {
-            static const std::tuple<int, Qt::KeyboardModifiers, QString> filtradas[] = {
-                {Qt::Key_Home, {}, {}},
-                {Qt::Key_Left, {}, {}},
-                {Qt::Key_Up, Qt::ShiftModifier, {}},
-                {Qt::Key_Super_L, {}, {}},
-                {Qt::Key_Menu, {}, {}},
-                {Qt::Key_V, Qt::ControlModifier, u"\x16"_s},
-                {Qt::Key_A, Qt::AltModifier, u"a"_s},
-                {Qt::Key_Z, Qt::ControlModifier, u"\x1a"_s},
-                {Qt::Key_Insert, Qt::ShiftModifier, {}},
-                {Qt::Key_Delete, {}, u"\x7f"_s},
-                {Qt::Key_PageDown, Qt::ShiftModifier, {}},
-                {Qt::Key_Dead_Acute, {}, {}},
-            };
-            const auto& [clave, modificadores, textoTecla] = filtradas[entre(0, std::size(filtradas) - 1)];
-            tecla(textoact(), clave, modificadores, textoTecla);
-        } else if (tirada < 88) {
+            const auto& [modificador, clave] = filtradas[entre(0, std::size(filtradas) - 1)];
+            const int letra = clave - Qt::Key_A; // with Ctrl a keyboard gives a control character
+            tecla(textoact(), clave, modificador,
+                  letra >= 0 && letra < 26
+                      ? QString(QChar(modificador == Qt::ControlModifier ? letra + 1 : u'a' + letra))
+                      : QString());
+        } else if (tirada < 94) {
             // A right click on the reference box would open its menu, which waits for the user.
             const bool enReferencia = entre(0, 1) == 0;
             QWidget* zona = enReferencia ? texto()->viewport() : textoact()->viewport();
@@ -110,18 +101,6 @@ protected:
             QTest::mouseClick(zona, derecho ? Qt::RightButton : Qt::LeftButton, {},
                               QPoint(entre(1, zona->width() - 2), entre(1, zona->height() - 2)));
             QCoreApplication::processEvents();
-        } else if (tirada < 94) {
-            // An input method commits one or two characters, never a line break.
-            QString confirmado(correcto != u'\n' && entre(0, 1) == 0 ? correcto : alAzar(acentos));
-            if (entre(0, 2) == 0) {
-                confirmado += alAzar(acentos);
-            }
-            QInputMethodEvent evento(u"´"_s, {});
-            evento.setCommitString(confirmado);
-            QApplication::sendEvent(textoact(), &evento);
-            for (const QChar c : confirmado) {
-                juzgar(c);
-            }
         } else {
             ticks(1);
         }

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <functional>
 #include <tuple>
 
 namespace tecladas {
@@ -19,14 +21,16 @@ QString bienvenidaMostrada() {
 
 class FrmPrincipalTest : public prueba::VentanaPrueba {
 protected:
-    /// Hits, errors, minutes, seconds, hits a minute, net keys a minute, grade.
-    QStringList cifras() const {
+    /// Hits, errors, minutes, seconds, hits a minute, net keys a minute and grade, as shown.
+    QString cifras() const {
         QStringList valores;
         for (const char* nombre :
              {"txtAciertos", "txtErrores", "txtTiempoTotalmin", "txtTiempoTotalSeg", "txtTecladasmin"}) {
             valores << caja(nombre)->text();
         }
-        return valores << etiqueta("lblPuntuacion")->text() << etiqueta("lblNota")->text();
+        return (valores << etiqueta("lblPuntuacion")->text() << etiqueta("lblNota")->text())
+            .join(u' ')
+            .trimmed();
     }
     /// The grade as it was while the message that ends the run was open.
     const QString& notaAlAvisar() {
@@ -34,6 +38,21 @@ protected:
             notaLeida = etiqueta("lblNota")->text();
         };
         return notaLeida;
+    }
+    /// The run has ended with its grade shown, and a Start right after it begins a clean run.
+    void expectFinYNuevoInicio() {
+        expectEnCurso(false);
+        EXPECT_FALSE(etiqueta("lblNota")->text().isEmpty());
+        registro->mensajes.clear();
+        iniciar();
+        EXPECT_TRUE(registro->mensajes.isEmpty());
+        expectEnCurso(true);
+        EXPECT_TRUE(textoact()->toPlainText().isEmpty());
+        EXPECT_EQ(cifras(), QString());
+        pulsar(texto()->toPlainText().front());
+        const SesionExamen& s = ventana->sesion();
+        EXPECT_EQ(std::tuple(s.aciertos, s.errores, s.paginasPasadas, s.segundos), std::tuple(1, 0, 0, 0));
+        ventana->cmdDetener_Click();
     }
     QString notaLeida;
 };
@@ -47,7 +66,7 @@ TEST_F(FrmPrincipalTest, StartsIdleWithTheDefaultsTheWelcomeTextAndTheLayout) {
     for (const char* nombre : {"maskTiempo", "MaskPuntMin", "MaskPuntApr", "MaskPuntMax"}) {
         ajustes << caja(nombre)->displayText();
     }
-    EXPECT_EQ(ajustes, QStringList({u" 1"_s, u"100"_s, u"280"_s, u"480"_s}));
+    EXPECT_EQ(ajustes.join(u'|'), u" 1|100|280|480"_s);
     EXPECT_EQ(texto()->toPlainText(), bienvenidaMostrada());
     EXPECT_EQ(texto()->document()->blockCount(), 4) << "three line breaks";
 
@@ -67,59 +86,45 @@ TEST_F(FrmPrincipalTest, StartsIdleWithTheDefaultsTheWelcomeTextAndTheLayout) {
     EXPECT_EQ(caja("maskTiempo")->displayText(), u"75"_s) << "a masked box takes only digits";
 }
 
-struct CasoRechazo {
-    const char* nombre;
-    QString referencia;
-    QStringList ajustes;
-    QString mensaje;
-    const char* foco;
-    friend void PrintTo(const CasoRechazo& c, std::ostream* os) { *os << c.nombre; }
-};
-
-class RechazoInicioTest : public prueba::VentanaPrueba, public ::testing::WithParamInterface<CasoRechazo> {};
-
-TEST_P(RechazoInicioTest, StartRefusesWithItsMessageAndFocus) {
-    const CasoRechazo& c = GetParam();
-    texto()->setPlainText(c.referencia);
-    ponerAjustes(c.ajustes[0], c.ajustes[1], c.ajustes[2], c.ajustes[3]);
-    iniciar();
-    EXPECT_EQ(registro->mensajes, QStringList{c.mensaje});
-    EXPECT_EQ(QApplication::focusWidget(), control(c.foco));
-    expectEnCurso(false);
+TEST_F(FrmPrincipalTest, StartRefusesEachBadSettingWithItsMessageAndFocus) {
+    // Blank, one-, two- and three-digit boxes and a blank between digits, with the number each
+    // holds (-1: none).
+    const std::pair<QString, int> tiempos[] = {
+        {u"  "_s, 0}, {u" 5"_s, 5}, {u"5 "_s, 5}, {u"12"_s, 12}, {u"00"_s, 0}};
+    const std::pair<QString, int> umbrales[] = {
+        {u"   "_s, -1}, {u"7  "_s, 7}, {u" 40"_s, 40}, {u"300"_s, 300}, {u"2 8"_s, -1}};
+    // The checks in their order: the text first, then the time, numbers, their order.
+    const std::pair<QString, const char*> rechazos[] = {
+        {textos::sinTexto(), "cmdIniciar"},          {textos::sinTiempo(), "maskTiempo"},
+        {textos::sinPuntMin(), "MaskPuntMin"},       {textos::sinPuntApr(), "MaskPuntApr"},
+        {textos::sinPuntMax(), "MaskPuntMax"},       {textos::minNoInferiorApr(), "MaskPuntMin"},
+        {textos::aprNoInferiorMax(), "MaskPuntApr"}, {QString(), "textoact"}};
+    for (int n = 0; n < 2 * 5 * 5 * 5 * 5; ++n) { // every combination, counted in base 5
+        const auto& [tiempo, t] = tiempos[n % 5];
+        const auto& [minimo, mi] = umbrales[n / 5 % 5];
+        const auto& [aprobado, ap] = umbrales[n / 25 % 5];
+        const auto& [maximo, ma] = umbrales[n / 125 % 5];
+        const QString referencia = n < 625 ? u"a"_s : QString();
+        const bool fallos[] = {
+            referencia.isEmpty(), t == 0, mi < 0, ap < 0, ma < 0, mi >= ap, ap >= ma, true};
+        const auto& [mensaje, foco] = rechazos[std::find(fallos, std::end(fallos), true) - fallos];
+        SCOPED_TRACE(QStringList({referencia, tiempo, minimo, aprobado, maximo}).join(u'|').toStdString());
+        texto()->setPlainText(referencia);
+        ponerAjustes(tiempo, minimo, aprobado, maximo);
+        registro->mensajes.clear();
+        iniciar();
+        EXPECT_EQ(registro->mensajes, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+        EXPECT_EQ(QApplication::focusWidget(), control(foco));
+        EXPECT_EQ(reloj()->isActive(), mensaje.isEmpty());
+        if (mensaje.isEmpty()) {
+            const SesionExamen& s = ventana->sesion();
+            EXPECT_EQ(std::tuple(s.tiempoMax, s.puntMin, s.puntApr, s.puntMax), std::tuple(t, mi, ap, ma));
+            ventana->cmdDetener_Click();
+        }
+    }
 }
 
-// The text is checked first, then the time, thresholds that are not numbers, their order.
-INSTANTIATE_TEST_SUITE_P(
-    Tabla, RechazoInicioTest,
-    ::testing::Values(
-        CasoRechazo{"empty_text", u""_s, {u"  "_s, u"5"_s, u"5"_s, u""_s}, textos::sinTexto(), "cmdIniciar"},
-        CasoRechazo{"no_time", u"a"_s, {u"  "_s, u"100"_s, u""_s, u""_s}, textos::sinTiempo(), "maskTiempo"},
-        CasoRechazo{"zero_time", u"a"_s, {u"00"_s, u""_s, u"1"_s, u"2"_s}, textos::sinTiempo(), "maskTiempo"},
-        CasoRechazo{
-            "blank_min", u"a"_s, {u"1"_s, u"   "_s, u"1"_s, u"1"_s}, textos::sinPuntMin(), "MaskPuntMin"},
-        CasoRechazo{
-            "split_pass", u"a"_s, {u"1"_s, u"1"_s, u"2 8"_s, u""_s}, textos::sinPuntApr(), "MaskPuntApr"},
-        CasoRechazo{
-            "blank_max", u"a"_s, {u"1"_s, u"9"_s, u"2"_s, u""_s}, textos::sinPuntMax(), "MaskPuntMax"},
-        CasoRechazo{"min_is_pass",
-                    u"a"_s,
-                    {u"1"_s, u"100"_s, u"100"_s, u"480"_s},
-                    textos::minNoInferiorApr(),
-                    "MaskPuntMin"},
-        CasoRechazo{"pass_is_max",
-                    u"a"_s,
-                    {u"1"_s, u"100"_s, u"480"_s, u"480"_s},
-                    textos::aprNoInferiorMax(),
-                    "MaskPuntApr"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
-
-TEST_F(FrmPrincipalTest, StartLocksTheWindowAndBeginsEveryRunFromZero) {
-    iniciarCon(u"abc"_s);
-    escribir(u"axb"_s);
-    ticks(3);
-    ventana->cmdDetener_Click();
-    registro->mensajes.clear();
-
+TEST_F(FrmPrincipalTest, StartLocksTheSettingsAndTheReferenceAtItsFirstLine) {
     texto()->setPlainText(bienvenidaMostrada() + u"\n"_s.repeated(40));
     texto()->verticalScrollBar()->setValue(texto()->verticalScrollBar()->maximum());
     ponerAjustes(u"1 "_s, u"479"_s, u"480"_s, u"481"_s);
@@ -129,118 +134,81 @@ TEST_F(FrmPrincipalTest, StartLocksTheWindowAndBeginsEveryRunFromZero) {
     EXPECT_TRUE(textoact()->hasFocus());
     EXPECT_EQ(texto()->verticalScrollBar()->value(), 0) << "the reference shows its first line";
     EXPECT_EQ(texto()->textCursor().position(), 0);
-    EXPECT_TRUE(textoact()->toPlainText().isEmpty());
-    EXPECT_EQ(cifras(), QStringList(7));
     const SesionExamen& s = ventana->sesion();
-    EXPECT_EQ(std::tuple(s.aciertos, s.errores, s.segundos, s.tiempoMax, s.puntMin, s.puntApr, s.puntMax),
-              std::tuple(0, 0, 0, 1, 479, 480, 481));
+    EXPECT_EQ(std::tuple(s.tiempoMax, s.puntMin, s.puntApr, s.puntMax), std::tuple(1, 479, 480, 481));
 }
 
-TEST_F(FrmPrincipalTest, ATextTypedToItsEndWithoutRepeatEndsTheRunWithItsGrade) {
+TEST_F(FrmPrincipalTest, StopOrTheTextsEndShowsTheFiguresAndGradeThenItsMessage) {
     // Accented letters and capitals count double; a line break of any kind is typed as Enter.
+    const QString alto = textos::detenido(), fin = textos::textoCompletado();
     const struct {
-        QString referencia, teclas, aciertos, nota;
-    } casos[] = {{bienvenidaMostrada(), bienvenidaMostrada(), u"1005"_s, u"10,00"_s},
-                 {u"Ñandú"_s, u"Ñandú"_s, u"7"_s, u"0,00"_s},
-                 {u"uno\ndos\rtres"_s, u"uno\ndos\ntres"_s, u"12"_s, u"0,00"_s}};
+        const char* nombre;
+        QString referencia, teclas; ///< the keys typed: the whole text when none
+        int segundos;
+        QString mensaje, cifras;
+    } casos[] = {
+        {"stop_in_the_first_second", u"abcdef"_s, u"abc"_s, 0, alto, u"3 0 0 0 0,00 0,00 0,00"_s},
+        {"stop", u"abcdef"_s, u"abc"_s, 2, alto, u"3 0 0 2 90,00 90,00 0,00"_s},
+        {"welcome_text", bienvenidaMostrada(), {}, 30, fin, u"1005 0 0 30 2010,00 2010,00 10,00"_s},
+        {"accents", u"Ñandú"_s, {}, 30, fin, u"7 0 0 30 14,00 14,00 0,00"_s},
+        {"line_breaks", u"uno\ndos\rtres"_s, u"uno\ndos\ntres"_s, 30, fin, u"12 0 0 30 24,00 24,00 0,00"_s}};
     for (const auto& c : casos) {
-        SCOPED_TRACE(c.referencia.left(10).toStdString());
+        SCOPED_TRACE(c.nombre);
         registro->mensajes.clear();
         iniciarCon(c.referencia);
         const QString referencia = texto()->toPlainText();
-        ticks(30);
+        ticks(c.segundos);
         const QString& nota = notaAlAvisar();
-        escribir(c.teclas);
-        EXPECT_EQ(registro->mensajes, QStringList{textos::textoCompletado()});
-        EXPECT_EQ(nota, c.nota) << "the grade is on screen before the message";
-        EXPECT_EQ(caja("txtAciertos")->text(), c.aciertos);
-        EXPECT_EQ(caja("txtTiempoTotalSeg")->text(), u"30"_s);
-        EXPECT_EQ(textoact()->toPlainText(), c.teclas);
+        const QString teclas = c.teclas.isEmpty() ? c.referencia : c.teclas;
+        escribir(teclas);
+        if (c.mensaje == alto) {
+            QTest::mouseClick(boton("cmdDetener"), Qt::LeftButton);
+        }
+        EXPECT_EQ(registro->mensajes, QStringList{c.mensaje});
+        EXPECT_EQ(nota, c.cifras.section(u' ', -1)) << "the grade is on screen before the message";
+        EXPECT_EQ(cifras(), c.cifras);
+        EXPECT_EQ(textoact()->toPlainText(), teclas);
         EXPECT_EQ(texto()->toPlainText(), referencia);
         EXPECT_EQ(registro->pitidos, 0);
         expectEnCurso(false);
     }
 }
 
-TEST_F(FrmPrincipalTest, RepeatModeAsksForEnterCountsAWrongKeyAndGoesOn) {
-    iniciarCon(u"Hola mundo"_s, true);
-    escribir(u"Hola mundo"_s);
+TEST_F(FrmPrincipalTest, AWrongKeyBeepsAndTurnsRedUntilEnterRepeatsTheText) {
+    iniciarCon(u"Hola"_s, true);
+    escribir(u"Hola"_s);
     EXPECT_EQ(etiqueta("lblError")->text(), textos::avisoRepetir());
-    pulsar(u'x');
-    EXPECT_EQ(ventana->sesion().errores, 1);
-    escribir(u"\nHola"_s);
-    EXPECT_EQ(textoact()->toPlainText(), u"Hola mundo\nHola"_s);
-    EXPECT_EQ(ventana->sesion().aciertos, 11 + 1 + 5);
-    EXPECT_TRUE(etiqueta("lblError")->text().isEmpty());
-    EXPECT_TRUE(registro->mensajes.isEmpty());
-    EXPECT_TRUE(reloj()->isActive());
-}
-
-TEST_F(FrmPrincipalTest, WrongKeysBeepAndTurnTheTextRedWhileFilteredKeysDoNothing) {
-    iniciarCon(u"abc"_s);
-    pulsar(u'a');
-    const std::pair<Qt::Key, Qt::KeyboardModifiers> filtradas[] = {{Qt::Key_Home, {}},
-                                                                   {Qt::Key_Left, {}},
-                                                                   {Qt::Key_B, Qt::AltModifier},
-                                                                   {Qt::Key_V, Qt::ControlModifier}};
-    for (const auto& [clave, modificadores] : filtradas) {
-        QTest::keyClick(textoact(), clave, modificadores);
-    }
-    EXPECT_EQ(registro->pitidos, 0);
-    EXPECT_EQ(textoact()->toPlainText(), u"a"_s);
-
-    pulsar(u'x');
+    pulsar(u'x'); // at the end of the text only Enter goes on
     EXPECT_EQ(registro->pitidos, 1);
+    EXPECT_EQ(ventana->sesion().errores, 1);
     EXPECT_EQ(etiqueta("lblError")->text(), textos::error());
     EXPECT_EQ(colorEstado(), QColor(231, 3, 0)) << "colour 999";
     EXPECT_EQ(colorTexto(), QColor(231, 3, 0));
-    QTest::keyClick(textoact(), Qt::Key_Backspace);
-    EXPECT_EQ(registro->pitidos, 2);
-    EXPECT_EQ(ventana->sesion().errores, 1) << "one error a run of wrong keys";
-
-    pulsar(u'b');
+    escribir(u"\nH"_s);
+    EXPECT_EQ(textoact()->toPlainText(), u"Hola\nH"_s);
     EXPECT_EQ(colorTexto(), QColor(Qt::black));
     EXPECT_EQ(colorEstado(), QColor(Qt::black));
     EXPECT_TRUE(etiqueta("lblError")->text().isEmpty());
-    EXPECT_EQ(textoact()->toPlainText(), u"ab"_s);
+    EXPECT_TRUE(reloj()->isActive());
 }
 
 TEST_F(FrmPrincipalTest, TicksRefreshTheFiguresAndTheLastOneEndsTheRun) {
     iniciarCon(u"Texto de prueba"_s);
     escribir(u"Texto"_s);
-    EXPECT_EQ(cifras(), QStringList(7)) << "keys do not refresh the figures";
+    EXPECT_EQ(cifras(), QString()) << "keys do not refresh the figures";
     // More errors than hits cannot be typed: set the counters, for a negative rate.
     sesionModificable().aciertos = 10;
     sesionModificable().errores = 40;
     ticks(59);
-    EXPECT_EQ(cifras(), QStringList({u"10"_s, u"40"_s, u"0"_s, u"59"_s, u"10,17"_s, u"-30,51"_s, u""_s}));
+    EXPECT_EQ(cifras(), u"10 40 0 59 10,17 -30,51"_s);
     EXPECT_TRUE(reloj()->isActive());
 
     const QString& nota = notaAlAvisar();
     ticks(1);
     EXPECT_EQ(registro->mensajes, QStringList{textos::finTiempo()});
     EXPECT_EQ(nota, u"0,00"_s);
-    EXPECT_EQ(cifras(), QStringList({u"10"_s, u"40"_s, u"1"_s, u"0"_s, u"10,00"_s, u"-30,00"_s, u"0,00"_s}));
+    EXPECT_EQ(cifras(), u"10 40 1 0 10,00 -30,00 0,00"_s);
     expectEnCurso(false);
-}
-
-TEST_F(FrmPrincipalTest, StopShowsTheGradeThenTheMessageAndReturnsToIdle) {
-    const std::pair<int, QStringList> casos[] = {
-        {0, {u"3"_s, u"0"_s, u"0"_s, u"0"_s, u"0,00"_s, u"0,00"_s, u"0,00"_s}}, // before the first second
-        {2, {u"3"_s, u"0"_s, u"0"_s, u"2"_s, u"90,00"_s, u"90,00"_s, u"0,00"_s}}};
-    for (const auto& [segundos, esperadas] : casos) {
-        registro->mensajes.clear();
-        iniciarCon(u"abcdef"_s);
-        escribir(u"abc"_s);
-        ticks(segundos);
-        const QString& nota = notaAlAvisar();
-        QTest::mouseClick(boton("cmdDetener"), Qt::LeftButton);
-        EXPECT_EQ(registro->mensajes, QStringList{textos::detenido()});
-        EXPECT_EQ(nota, u"0,00"_s);
-        EXPECT_EQ(cifras(), esperadas);
-        EXPECT_EQ(textoact()->toPlainText(), u"abc"_s);
-        expectEnCurso(false);
-    }
 }
 
 TEST_F(FrmPrincipalTest, ALongTextTurnsItsPageOnLine16AndIsRestoredAtTheEnd) {
@@ -273,6 +241,65 @@ TEST_F(FrmPrincipalTest, ClickingTheLockedReferenceGivesTheFocusBack) {
     pulsar(u' ');
     EXPECT_EQ(textoact()->toPlainText(), u"abc "_s) << "typed at the end whatever the caret";
     EXPECT_EQ(textoact()->textCursor().position(), 4);
+}
+
+TEST_F(FrmPrincipalTest, ACounterAtItsLimitEndsTheRunWithItsResults) {
+    // "C" weighs 2: 32764 + 1 + 1 hits still count, 32768 cannot.
+    const struct {
+        const char* nombre;
+        std::function<void(SesionExamen&)> poner;
+        QString teclas;
+        int segundos;
+        QString escrito, aciertos;
+    } casos[] = {{"hits", [](SesionExamen& s) { s.aciertos = 32764; }, u"abC"_s, 0, u"ab"_s, u"32766"_s},
+                 {"pages", [](SesionExamen& s) { s.paginasPasadas = 32767, s.paginaPendiente = true; },
+                  u"a"_s, 0, u"a"_s, u"1"_s},
+                 {"seconds", [](SesionExamen& s) { s.segundos = 32767; }, u""_s, 1, u""_s, u"0"_s}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        registro->mensajes.clear();
+        iniciarCon(u"abCd"_s);
+        c.poner(sesionModificable());
+        escribir(c.teclas);
+        ticks(c.segundos);
+        EXPECT_EQ(registro->mensajes, QStringList{textos::limiteContadores()});
+        EXPECT_EQ(textoact()->toPlainText(), c.escrito) << "a key that cannot be counted is not typed";
+        EXPECT_EQ(caja("txtAciertos")->text(), c.aciertos);
+        EXPECT_EQ(registro->pitidos, 0);
+        expectFinYNuevoInicio();
+    }
+}
+
+TEST_F(FrmPrincipalTest, EndOfTextTimeUpAndStopInTheSameSecondEndOnce) {
+    iniciarCon(u"ab"_s);
+    escribir(u"a"_s);
+    ticks(59);
+    // While the end's message is open, the clock's tick, a click on Stop and a key are queued.
+    registro->alMostrar = [this](const QString&) {
+        registro->alMostrar = nullptr;
+        ventana->Timer1_Timer();
+        ventana->cmdDetener_Click();
+        ventana->textoact_KeyPress(U'x');
+    };
+    escribir(u"b"_s);
+    ticks(1);
+    ventana->cmdDetener_Click();
+    EXPECT_EQ(registro->mensajes, QStringList{textos::textoCompletado()});
+    EXPECT_EQ(caja("txtTiempoTotalSeg")->text(), u"59"_s);
+    EXPECT_EQ(ventana->sesion().errores, 0);
+    EXPECT_EQ(registro->pitidos, 0);
+    expectFinYNuevoInicio();
+}
+
+TEST_F(FrmPrincipalTest, ClosingTheWindowDuringARunStopsItQuietly) {
+    iniciarCon(u"abc"_s);
+    escribir(u"a"_s);
+    QTest::mouseClick(textoact()->viewport(), Qt::LeftButton, {}, QPoint(5, 5)); // posts a key
+    ASSERT_TRUE(ventana->close());
+    ticks(60);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(reloj()->isActive());
+    EXPECT_TRUE(registro->mensajes.isEmpty()) << "no message behind a closed window";
 }
 
 } // namespace

@@ -1,5 +1,3 @@
-#include "ui/impresion.h"
-
 #include "ventana_prueba.h"
 
 #include "ui/textos.h"
@@ -14,28 +12,6 @@ namespace tecladas {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-TEST(ColocacionTest, FillsThePageWidthCentredWithAPixelPerDotUpTo600PerInch) {
-    const struct {
-        const char* nombre;
-        QSizeF pagina;
-        int resolucion;
-        QRectF destino;
-        QSize pixeles;
-    } casos[] = {
-        {"a4_600dpi", {4724, 6779}, 600, {0, 1599.3, 4724, 3580.4}, {4724, 3580}},
-        {"a4_1200dpi_halved", {9448, 13558}, 1200, {0, 3198.6, 9448, 7160.8}, {4724, 3580}},
-        {"landscape_bound_by_height", {6779, 4724}, 600, {273.0, 0, 6232.9, 4724}, {6233, 4724}},
-    };
-    for (const auto& c : casos) {
-        const ColocacionImpresa colocada = colocarEnPagina(c.pagina, QSize(727, 551), c.resolucion);
-        EXPECT_NEAR(colocada.destino.x(), c.destino.x(), 0.5) << c.nombre;
-        EXPECT_NEAR(colocada.destino.y(), c.destino.y(), 0.5) << c.nombre;
-        EXPECT_NEAR(colocada.destino.width(), c.destino.width(), 0.5) << c.nombre;
-        EXPECT_NEAR(colocada.destino.height(), c.destino.height(), 0.5) << c.nombre;
-        EXPECT_EQ(colocada.pixeles, c.pixeles) << c.nombre;
-    }
-}
 
 class ImpresionTest : public prueba::VentanaPrueba {
 protected:
