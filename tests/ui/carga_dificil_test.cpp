@@ -83,7 +83,10 @@ TEST_F(CargaDificilTest, AFileChangedAfterTheDialogIsReadAsItNowIs) {
         // change, error, text loaded
         {[&] { QFile::remove(nombre); }, textos::archivoNoExiste(), {}},
         {[&] { QFile::resize(nombre, kTamanoMaximoArchivo + 1); }, textos::archivoDemasiadoGrande(), {}},
-        {[&] { QFile::remove(nombre), QDir().mkdir(nombre); },
+        {[&] {
+             QFile::remove(nombre);
+             QDir().mkdir(nombre);
+         },
          textoDelSistema(std::errc::is_a_directory),
          {}},
         {[&] { escribirArchivo("cambia.txt", "dos"); }, {}, u"dos"_s}};

@@ -75,7 +75,7 @@ TEST_F(EscalaTest, EveryTextFitsItsControlEvenAtItsWidest) {
 }
 
 TEST_F(EscalaTest, NoControlCoversAnotherOrACaptionAndAllIsInTheWindow) {
-    // Every visible control, then the painted part of every label and the logo.
+    // Every visible control, then the painted area of every label and of the logo.
     std::vector<std::pair<QString, QRect>> zonas;
     for (QWidget* hijo : ventana->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (hijo->isVisible() && qobject_cast<QLabel*>(hijo) == nullptr) {

@@ -252,7 +252,11 @@ TEST_F(FrmPrincipalTest, ACounterAtItsLimitEndsTheRunWithItsResults) {
         int segundos;
         QString escrito, aciertos;
     } casos[] = {{"hits", [](SesionExamen& s) { s.aciertos = 32764; }, u"abC"_s, 0, u"ab"_s, u"32766"_s},
-                 {"pages", [](SesionExamen& s) { s.paginasPasadas = 32767, s.paginaPendiente = true; },
+                 {"pages",
+                  [](SesionExamen& s) {
+                      s.paginasPasadas = 32767; // and the next measured line is a page boundary
+                      s.paginaPendiente = true;
+                  },
                   u"a"_s, 0, u"a"_s, u"1"_s},
                  {"seconds", [](SesionExamen& s) { s.segundos = 32767; }, u""_s, 1, u""_s, u"0"_s}};
     for (const auto& c : casos) {
