@@ -32,18 +32,8 @@ public:
     explicit EntornoPrueba(std::shared_ptr<Registro> registro)
         : registro_(std::move(registro)) {}
 
-    void mostrarMensaje(QWidget*, const QString& texto) override {
-        registro_->mensajes.append(texto);
-        if (registro_->alMostrar) {
-            registro_->alMostrar(texto);
-        }
-    }
-    void mostrarError(QWidget*, const QString& texto) override {
-        registro_->errores.append(texto);
-        if (registro_->alMostrar) {
-            registro_->alMostrar(texto);
-        }
-    }
+    void mostrarMensaje(QWidget*, const QString& texto) override { anotar(registro_->mensajes, texto); }
+    void mostrarError(QWidget*, const QString& texto) override { anotar(registro_->errores, texto); }
     QString elegirArchivo(QWidget*, const QString& titulo, const QString& filtro) override {
         registro_->titulosDialogo.append(titulo);
         registro_->filtrosDialogo.append(filtro);
@@ -64,6 +54,13 @@ public:
     }
 
 private:
+    void anotar(QStringList& lista, const QString& texto) {
+        lista.append(texto);
+        if (registro_->alMostrar) {
+            registro_->alMostrar(texto);
+        }
+    }
+
     std::shared_ptr<Registro> registro_;
 };
 

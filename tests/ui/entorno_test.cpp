@@ -1,18 +1,13 @@
 #include "ui/entorno.h"
 
-#include "entorno_prueba.h"
-#include "ui/frm_principal.h"
-#include "ui/textos.h"
+#include "ui/caja_referencia.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -22,113 +17,71 @@
 namespace tecladas {
 namespace {
 
-/// The real desktop seam, with Qt's Spanish texts loaded as the program loads them. Each test
-/// looks at the modal dialog while it is open and then closes it.
+using namespace Qt::StringLiterals;
+
+/// The real desktop seam, with Qt's Spanish texts loaded as the program loads them.
 class EntornoEscritorioTest : public ::testing::Test {
 protected:
-    /// Runs `mirar` on the modal dialog as soon as it is open.
-    static void alAbrirse(std::function<void(QWidget*)> mirar) {
-        auto* sondeo = new QTimer(qApp);
-        sondeo->setInterval(10);
-        QObject::connect(sondeo, &QTimer::timeout, [sondeo, mirar = std::move(mirar)] {
-            if (QWidget* dialogo = QApplication::activeModalWidget()) {
-                sondeo->stop();
-                sondeo->deleteLater();
-                mirar(dialogo);
+    /// Runs `abrir`, which opens a modal dialog, and returns what the dialog showed: its title,
+    /// the text and icon of a message or the filters of a file dialog, the captions of its buttons.
+    /// Then closes the dialog, as its Cancel button would.
+    static QStringList mostrado(const std::function<void()>& abrir) {
+        QStringList visto;
+        QTimer sondeo;
+        sondeo.setInterval(10);
+        QObject::connect(&sondeo, &QTimer::timeout, [&] {
+            auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialogo == nullptr) {
+                return;
             }
+            sondeo.stop();
+            visto << dialogo->windowTitle();
+            if (auto* caja = qobject_cast<QMessageBox*>(dialogo)) {
+                visto << caja->text() << QString::number(caja->icon());
+            } else if (auto* archivos = qobject_cast<QFileDialog*>(dialogo)) {
+                visto << archivos->nameFilters();
+            }
+            for (const QAbstractButton* b : dialogo->findChildren<QAbstractButton*>()) {
+                visto << (b->isVisible() ? b->text() : QString());
+            }
+            visto.removeAll(QString());
+            dialogo->done(QDialog::Rejected);
         });
-        sondeo->start();
-    }
-
-    static QStringList textosDeBotones(const QWidget* dialogo) {
-        QStringList textos;
-        for (const QAbstractButton* b : dialogo->findChildren<QAbstractButton*>()) {
-            if (b->isVisible() && !b->text().isEmpty()) {
-                textos.append(b->text());
-            }
-        }
-        return textos;
+        sondeo.start();
+        abrir();
+        return visto;
     }
 
     EntornoEscritorio entorno;
     QWidget padre;
 };
 
-TEST_F(EntornoEscritorioTest, AMessageHasTheAppTitleAndASpanishOkButton) {
-    QString titulo;
-    QStringList botones;
-    QMessageBox::Icon icono = QMessageBox::Critical;
-    alAbrirse([&](QWidget* dialogo) {
-        auto* caja = qobject_cast<QMessageBox*>(dialogo);
-        ASSERT_NE(caja, nullptr);
-        titulo = caja->windowTitle();
-        icono = caja->icon();
-        botones = textosDeBotones(caja);
-        caja->accept();
-    });
-    entorno.mostrarMensaje(&padre, textos::detenido());
-    EXPECT_EQ(titulo, textos::tituloAplicacion());
-    EXPECT_EQ(icono, QMessageBox::NoIcon);
-    EXPECT_EQ(botones, QStringList{QStringLiteral("Aceptar")});
+TEST_F(EntornoEscritorioTest, MessagesBearTheirTitleAndIconAndOnlyASpanishOkButton) {
+    EXPECT_EQ(mostrado([&] { entorno.mostrarMensaje(&padre, u"Hola"_s); }),
+              QStringList({u"Tecladas"_s, u"Hola"_s, QString::number(QMessageBox::NoIcon), u"Aceptar"_s}));
+    EXPECT_EQ(mostrado([&] { entorno.mostrarError(&padre, u"Hola"_s); }),
+              QStringList({u"Error"_s, u"Hola"_s, QString::number(QMessageBox::Warning), u"Aceptar"_s}));
 }
 
-TEST_F(EntornoEscritorioTest, AnErrorIsTitledErrorWithTheWarningIcon) {
-    QString titulo;
-    QString texto;
-    QMessageBox::Icon icono = QMessageBox::NoIcon;
-    alAbrirse([&](QWidget* dialogo) {
-        auto* caja = qobject_cast<QMessageBox*>(dialogo);
-        ASSERT_NE(caja, nullptr);
-        titulo = caja->windowTitle();
-        texto = caja->text();
-        icono = caja->icon();
-        caja->accept();
-    });
-    entorno.mostrarError(&padre, textos::archivoNoExiste());
-    EXPECT_EQ(titulo, QStringLiteral("Error"));
-    EXPECT_EQ(texto, textos::archivoNoExiste());
-    EXPECT_EQ(icono, QMessageBox::Warning);
-}
-
-TEST_F(EntornoEscritorioTest, TheFileDialogSpeaksSpanishAndListsTextFiles) {
-    QString titulo;
-    QStringList botones;
-    QStringList filtros;
-    alAbrirse([&](QWidget* dialogo) {
-        auto* archivos = qobject_cast<QFileDialog*>(dialogo);
-        ASSERT_NE(archivos, nullptr);
-        titulo = archivos->windowTitle();
-        botones = textosDeBotones(archivos);
-        filtros = archivos->nameFilters();
-        archivos->reject();
-    });
-    const QString elegido = entorno.elegirArchivo(&padre, textos::tituloCargar(), textos::filtroCargar());
+TEST_F(EntornoEscritorioTest, QtsOwnTextsAreSpanish) {
+    QString elegido = u"nada"_s;
+    const QStringList dialogo =
+        mostrado([&] { elegido = entorno.elegirArchivo(&padre, u"Cargar"_s, u"Textos (*.txt)"_s); });
     EXPECT_TRUE(elegido.isEmpty()) << "cancelled";
-    EXPECT_EQ(titulo, textos::tituloCargar());
-    EXPECT_TRUE(botones.contains(QStringLiteral("&Abrir"))) << botones.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(botones.contains(QStringLiteral("Cancelar")));
-    EXPECT_EQ(filtros, QStringList{textos::filtroCargar()});
-}
+    for (const QString& esperado : {u"Cargar"_s, u"Textos (*.txt)"_s, u"&Abrir"_s, u"Cancelar"_s}) {
+        EXPECT_TRUE(dialogo.contains(esperado)) << dialogo.join(u'|').toStdString();
+    }
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), u"Carpeta"_s);
 
-TEST_F(EntornoEscritorioTest, TheFileDialogCallsAFolderCarpeta) {
-    const QTemporaryDir carpeta;
-    EXPECT_EQ(QFileIconProvider().type(QFileInfo(carpeta.path())), QStringLiteral("Carpeta"));
-}
-
-TEST_F(EntornoEscritorioTest, TheContextMenuOfTheReferenceBoxIsSpanish) {
-    frm_principal ventana(
-        std::make_unique<prueba::EntornoPrueba>(std::make_shared<prueba::EntornoPrueba::Registro>()));
-    auto* texto = ventana.findChild<QPlainTextEdit*>(QStringLiteral("texto"));
-    ASSERT_NE(texto, nullptr);
-    const std::unique_ptr<QMenu> menu(texto->createStandardContextMenu());
+    CajaReferencia referencia;
+    const std::unique_ptr<QMenu> menu(referencia.createStandardContextMenu());
     QStringList acciones;
     for (const QAction* accion : menu->actions()) {
-        acciones.append(accion->text().section(QLatin1Char('\t'), 0, 0));
+        acciones.append(accion->text().section(u'\t', 0, 0));
     }
-    EXPECT_TRUE(acciones.contains(QStringLiteral("&Copiar")))
-        << acciones.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(acciones.contains(QStringLiteral("&Pegar")));
-    EXPECT_TRUE(acciones.contains(QStringLiteral("Seleccionar todo")));
+    for (const QString& esperada : {u"&Copiar"_s, u"&Pegar"_s, u"Seleccionar todo"_s}) {
+        EXPECT_TRUE(acciones.contains(esperada)) << acciones.join(u'|').toStdString();
+    }
 }
 
 } // namespace

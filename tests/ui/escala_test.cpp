@@ -13,59 +13,56 @@
 namespace tecladas {
 namespace {
 
-using prueba::VentanaPrueba;
+using namespace Qt::StringLiterals;
 
-class EscalaTest : public VentanaPrueba {
+class EscalaTest : public prueba::VentanaPrueba {
 protected:
-    /// Where a label paints its text, in the window's coordinates.
+    /// Where a label paints its text (or its picture), in the window's coordinates.
     static QRect zonaDelTexto(const QLabel* etiqueta) {
-        const QFontMetrics medidas = etiqueta->fontMetrics();
-        const QSize tamano(medidas.horizontalAdvance(etiqueta->text()), medidas.height());
-        const QRect zona = QStyle::alignedRect(etiqueta->layoutDirection(), etiqueta->alignment(), tamano,
-                                               etiqueta->contentsRect());
-        return zona.translated(etiqueta->pos());
+        if (etiqueta->text().isEmpty()) {
+            return etiqueta->pixmap().isNull() ? QRect() : etiqueta->geometry();
+        }
+        const QSize tamano(etiqueta->fontMetrics().horizontalAdvance(etiqueta->text()),
+                           etiqueta->fontMetrics().height());
+        return QStyle::alignedRect(etiqueta->layoutDirection(), etiqueta->alignment(), tamano,
+                                   etiqueta->contentsRect())
+            .translated(etiqueta->pos());
     }
-
-    /// Width a line edit leaves for its text.
+    /// Width a line edit leaves for its text: its contents less its margins and 2 blank pixels a side.
     static int anchoUtil(const QLineEdit* caja) {
         QStyleOptionFrame opcion;
         opcion.initFrom(caja);
         opcion.lineWidth = caja->hasFrame() ? caja->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
         const QRect contenido = caja->style()->subElementRect(QStyle::SE_LineEditContents, &opcion, caja);
-        constexpr int kMargenInterior = 2; // the edit's own blank on each side of the text
-        return contenido.width() - caja->textMargins().left() - caja->textMargins().right() -
-               2 * kMargenInterior;
-    }
-
-    std::vector<QWidget*> controlesVisibles() const {
-        std::vector<QWidget*> visibles;
-        for (QWidget* hijo : ventana->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (hijo->isVisible() && qobject_cast<QLabel*>(hijo) == nullptr) {
-                visibles.push_back(hijo);
-            }
-        }
-        return visibles;
+        return contenido.width() - caja->textMargins().left() - caja->textMargins().right() - 4;
     }
 };
 
-TEST_F(EscalaTest, EveryCaptionFitsItsBox) {
-    int etiquetas = 0;
-    for (const QLabel* etiqueta : ventana->findChildren<QLabel*>()) {
-        if (etiqueta->text().isEmpty()) {
-            continue;
+TEST_F(EscalaTest, EveryTextFitsItsControlEvenAtItsWidest) {
+    etiqueta("lblPuntuacion")->setText(u"-9999,99"_s);
+    etiqueta("lblNota")->setText(u"10,00"_s);
+    for (const QString& aviso : {textos::avisoPagina(), textos::avisoRepetir(), textos::error()}) {
+        etiqueta("lblError")->setText(aviso);
+        int rotulos = 0;
+        for (const QLabel* l : ventana->findChildren<QLabel*>()) {
+            rotulos += l->text().isEmpty() ? 0 : 1;
+            EXPECT_TRUE(l->geometry().contains(zonaDelTexto(l)))
+                << l->objectName().toStdString() << " " << l->text().toStdString();
         }
-        ++etiquetas;
-        const QRect zona = zonaDelTexto(etiqueta);
-        EXPECT_TRUE(etiqueta->geometry().contains(zona))
-            << etiqueta->objectName().toStdString() << " \"" << etiqueta->text().toStdString() << "\" needs "
-            << zona.width() << "x" << zona.height() << " in " << etiqueta->width() << "x"
-            << etiqueta->height();
+        EXPECT_GE(rotulos, 17);
     }
-    EXPECT_GE(etiquetas, 14);
 
+    const std::pair<const char*, QString> cifras[] = {
+        {"txtAciertos", u"32767"_s},    {"txtErrores", u"32767"_s},     {"txtTecladasmin", u"9999,99"_s},
+        {"txtTiempoTotalmin", u"99"_s}, {"txtTiempoTotalSeg", u"59"_s}, {"maskTiempo", u"99"_s},
+        {"MaskPuntMin", u"999"_s},      {"MaskPuntApr", u"999"_s},      {"MaskPuntMax", u"999"_s},
+    };
+    for (const auto& [nombre, valor] : cifras) {
+        EXPECT_LE(caja(nombre)->fontMetrics().horizontalAdvance(valor), anchoUtil(caja(nombre))) << nombre;
+    }
     for (const QPushButton* b : ventana->findChildren<QPushButton*>()) {
         // The caption is centred inside the button's frame.
-        const int necesario = b->fontMetrics().horizontalAdvance(b->text().remove(QLatin1Char('&'))) +
+        const int necesario = b->fontMetrics().horizontalAdvance(b->text().remove(u'&')) +
                               2 * b->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
         EXPECT_LE(necesario, b->width()) << b->objectName().toStdString();
         EXPECT_LE(b->fontMetrics().height(), b->height()) << b->objectName().toStdString();
@@ -77,76 +74,36 @@ TEST_F(EscalaTest, EveryCaptionFitsItsBox) {
     EXPECT_LE(rotulo.left() + repetir->fontMetrics().horizontalAdvance(repetir->text()), repetir->width());
 }
 
-TEST_F(EscalaTest, TheWidestValuesFitTheirFields) {
-    const std::pair<const char*, const char*> casos[] = {
-        {"txtAciertos", "32767"},    {"txtErrores", "32767"},     {"txtTecladasmin", "9999,99"},
-        {"txtTiempoTotalmin", "99"}, {"txtTiempoTotalSeg", "59"}, {"maskTiempo", "99"},
-        {"MaskPuntMin", "999"},      {"MaskPuntApr", "999"},      {"MaskPuntMax", "999"},
-    };
-    for (const auto& [nombre, valor] : casos) {
-        const QLineEdit* c = caja(nombre);
-        EXPECT_LE(c->fontMetrics().horizontalAdvance(QString::fromLatin1(valor)), anchoUtil(c)) << nombre;
-    }
-
-    const std::pair<const char*, QString> resultados[] = {
-        {"lblPuntuacion", QStringLiteral("-9999,99")},
-        {"lblNota", QStringLiteral("10,00")},
-        {"lblError", textos::avisoPagina()},
-        {"lblError", textos::avisoRepetir()},
-        {"lblError", textos::error()},
-    };
-    for (const auto& [nombre, valor] : resultados) {
-        QLabel* l = etiqueta(nombre);
-        l->setText(valor);
-        EXPECT_TRUE(l->geometry().contains(zonaDelTexto(l))) << nombre << " " << valor.toStdString();
-    }
-}
-
-TEST_F(EscalaTest, NoControlCoversAnotherOrACaption) {
-    const std::vector<QWidget*> controles = controlesVisibles();
-    ASSERT_GE(controles.size(), 16u);
-    const QRect ventanaEntera = ventana->rect();
-    for (std::size_t i = 0; i < controles.size(); ++i) {
-        EXPECT_TRUE(ventanaEntera.contains(controles[i]->geometry()))
-            << controles[i]->objectName().toStdString();
-        for (std::size_t j = i + 1; j < controles.size(); ++j) {
-            EXPECT_FALSE(controles[i]->geometry().intersects(controles[j]->geometry()))
-                << controles[i]->objectName().toStdString() << " / "
-                << controles[j]->objectName().toStdString();
+TEST_F(EscalaTest, NoControlCoversAnotherOrACaptionAndAllIsInTheWindow) {
+    // Every visible control, then the painted area of every label and of the logo.
+    std::vector<std::pair<QString, QRect>> zonas;
+    for (QWidget* hijo : ventana->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (hijo->isVisible() && qobject_cast<QLabel*>(hijo) == nullptr) {
+            zonas.emplace_back(hijo->objectName(), hijo->geometry());
         }
     }
-
-    std::vector<std::pair<const QLabel*, QRect>> textos;
+    ASSERT_GE(zonas.size(), 16u);
     for (const QLabel* l : ventana->findChildren<QLabel*>()) {
-        if (!l->text().isEmpty()) {
-            textos.emplace_back(l, zonaDelTexto(l));
-        } else if (!l->pixmap().isNull()) {
-            textos.emplace_back(l, l->geometry());
+        if (!zonaDelTexto(l).isNull()) {
+            zonas.emplace_back(l->objectName(), zonaDelTexto(l));
         }
     }
-    for (std::size_t i = 0; i < textos.size(); ++i) {
-        const auto& [etiqueta, zona] = textos[i];
-        EXPECT_TRUE(ventanaEntera.contains(zona)) << etiqueta->objectName().toStdString();
-        for (const QWidget* c : controles) {
-            EXPECT_FALSE(zona.intersects(c->geometry()))
-                << etiqueta->objectName().toStdString() << " under " << c->objectName().toStdString();
-        }
-        for (std::size_t j = i + 1; j < textos.size(); ++j) {
-            EXPECT_FALSE(zona.intersects(textos[j].second)) << etiqueta->objectName().toStdString() << " / "
-                                                            << textos[j].first->objectName().toStdString();
+    for (std::size_t i = 0; i < zonas.size(); ++i) {
+        EXPECT_TRUE(ventana->rect().contains(zonas[i].second)) << zonas[i].first.toStdString();
+        for (std::size_t j = i + 1; j < zonas.size(); ++j) {
+            EXPECT_FALSE(zonas[i].second.intersects(zonas[j].second))
+                << zonas[i].first.toStdString() << " / " << zonas[j].first.toStdString();
         }
     }
 }
 
 TEST_F(EscalaTest, TheLogoHasAPixelForEveryScreenPixel) {
-    const QLabel* logo = etiqueta("Image1");
-    const QPixmap imagen = logo->pixmap();
     const qreal escala = ventana->devicePixelRatioF();
     if (const QByteArray pedida = qgetenv("QT_SCALE_FACTOR"); !pedida.isEmpty()) {
         EXPECT_DOUBLE_EQ(escala, pedida.toDouble());
     }
-    EXPECT_GE(imagen.width(), logo->width() * escala);
-    EXPECT_GE(imagen.height(), logo->height() * escala);
+    EXPECT_GE(etiqueta("Image1")->pixmap().width(), etiqueta("Image1")->width() * escala);
+    EXPECT_GE(etiqueta("Image1")->pixmap().height(), etiqueta("Image1")->height() * escala);
 }
 
 } // namespace

@@ -1,226 +1,138 @@
 #include "ventana_prueba.h"
 
-#include <QApplication>
-#include <QInputMethodEvent>
-
 #include <cstdlib>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace tecladas {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 /// Long random sessions typed into the real window, checked after every step against a plain
-/// model of the exam's rules: only the next character of the target is accepted, accepted keys
-/// add their weight, refused keys count once per run after the first accepted key, and keys
-/// that are filtered out, clicks and caret moves change nothing.
+/// model of the rules: only the next character of the target is accepted, accepted keys add their
+/// weight, refused keys count one error per run after an accepted key, and filtered keys, clicks
+/// and caret moves change nothing.
 class EscrituraAleatoriaTest : public prueba::VentanaPrueba {
 protected:
-    /// What the window must show, kept by the rules alone.
-    struct Modelo {
-        QString referencia; ///< the reference as the boxes show it, "\n" for a line break
-        QString objetivo;
-        QString escrito;
-        bool repetir = false;
-        bool ultimaCorrecta = false;
-        bool terminado = false; ///< the text was finished with repetition off: the run is over
-        int aciertos = 0;
-        int errores = 0;
-        int rechazos = 0;
-        int ejecuciones = 0;
-    };
+    int entre(int desde, int hasta) { return std::uniform_int_distribution<int>(desde, hasta)(azar); }
+    QChar alAzar(const QString& de) { return de[entre(0, static_cast<int>(de.size()) - 1)]; }
 
-    static int peso(QChar c) {
-        const char16_t u = c.unicode();
-        return (u >= u'A' && u <= u'Z') || u >= 123 ? 2 : 1;
-    }
-
-    QString textoAlAzar(std::mt19937& azar) {
-        static const QString letras = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCXYZ0123456789 .,;:-¿?¡!"
-                                                     "áéíóúñÑü€@#{}\t");
-        QString resultado;
-        const int largo = std::uniform_int_distribution<int>(200, 450)(azar);
-        for (int i = 0; i < largo; ++i) {
-            const bool salto = std::uniform_int_distribution<int>(0, 11)(azar) == 0;
-            resultado +=
-                salto ? QChar(u'\n') : letras[std::uniform_int_distribution<int>(0, letras.size() - 1)(azar)];
+    void empezar() {
+        referencia.clear();
+        for (int i = entre(200, 450); i > 0; --i) {
+            referencia +=
+                entre(0, 11) == 0
+                    ? QChar(u'\n')
+                    : alAzar(u"abcdefghijklmnopqrstuvwxyzABCXYZ0123456789 .,;:-¿?¡!áéíóúñÑü€@#{}\t"_s);
         }
-        return resultado;
-    }
-
-    void empezar(std::mt19937& azar) {
-        m.referencia = textoAlAzar(azar);
-        m.objetivo = m.referencia;
-        m.escrito.clear();
-        m.ultimaCorrecta = false;
-        m.terminado = false;
-        m.aciertos = m.errores = 0;
-        ++m.ejecuciones;
-        iniciarCon(m.referencia, m.repetir);
-        ASSERT_TRUE(reloj()->isActive());
+        objetivo = referencia;
+        escrito.clear();
+        ultimaCorrecta = false;
+        aciertos = errores = rechazos = registro->pitidos = 0;
+        iniciarCon(referencia, repetir);
     }
 
     /// The model's verdict on a judged character (Enter as "\n").
     void juzgar(QChar c) {
-        if (m.terminado) {
+        const bool completo = escrito == objetivo;
+        if (completo && !repetir) {
+            return; // the run is over
+        }
+        if (completo && c == u'\n') {
+            objetivo += u'\n' + referencia;
+        } else if (completo || objetivo[escrito.size()] != c) {
+            ++rechazos;
+            errores += std::exchange(ultimaCorrecta, false) ? 1 : 0;
             return;
         }
-        const bool completo = m.escrito == m.objetivo;
-        if (m.repetir && completo && c == QLatin1Char('\n')) {
-            m.objetivo += QLatin1Char('\n') + m.referencia;
-        } else if (completo || m.objetivo[m.escrito.size()] != c) {
-            ++m.rechazos;
-            if (m.ultimaCorrecta) {
-                ++m.errores;
-                m.ultimaCorrecta = false;
-            }
-            return;
-        }
-        m.escrito += c;
-        m.aciertos += peso(c);
-        m.ultimaCorrecta = true;
-        m.terminado = !m.repetir && m.escrito == m.objetivo;
-    }
-
-    QChar siguienteCorrecto() const {
-        return m.escrito.size() < m.objetivo.size() ? m.objetivo[m.escrito.size()] : QChar(u'\n');
+        escrito += c;
+        aciertos += (c >= u'A' && c <= u'Z') || c.unicode() >= 123 ? 2 : 1;
+        ultimaCorrecta = true;
     }
 
     /// Types `c` as a keyboard would and tells the model.
-    void teclear(QChar c, Qt::KeyboardModifiers modificadores = {}) {
-        if (c == QLatin1Char('\n')) {
-            QTest::keyClick(textoact(), Qt::Key_Return, modificadores);
-        } else if (c == QLatin1Char('\t')) {
-            QTest::keyClick(textoact(), Qt::Key_Tab, modificadores);
-        } else {
-            tecla(textoact(), Qt::Key_unknown, modificadores, QString(c));
+    void teclear(QChar c, Qt::KeyboardModifiers modificadores = {}, int clave = Qt::Key_unknown) {
+        const std::pair<QChar, Qt::Key> especiales[] = {
+            {u'\n', Qt::Key_Return}, {u'\t', Qt::Key_Tab}, {u'\b', Qt::Key_Backspace}};
+        for (const auto& [caracter, suya] : especiales) {
+            clave = c == caracter ? suya : clave;
         }
+        tecla(textoact(), clave, modificadores, QString(c));
         juzgar(c);
     }
 
-    void paso(std::mt19937& azar) {
-        static const QString acentos = QStringLiteral("áéíóúñÑü€¿¡ÁÉ");
-        static const QString conAltGr = QStringLiteral("@#€[]{}\\|~");
-        auto entre = [&azar](int desde, int hasta) {
-            return std::uniform_int_distribution<int>(desde, hasta)(azar);
-        };
-        auto alAzar = [&](const QString& de) {
-            return de[entre(0, static_cast<int>(de.size()) - 1)];
-        };
+    void paso() {
+        static const QString acentos = u"áéíóúñÑü€¿¡ÁÉ"_s;
+        // Keys the filter cancels, or that carry no character.
+        static const std::pair<Qt::KeyboardModifier, Qt::Key> filtradas[] = {
+            {Qt::NoModifier, Qt::Key_Home},        {Qt::NoModifier, Qt::Key_Left},
+            {Qt::ShiftModifier, Qt::Key_Up},       {Qt::NoModifier, Qt::Key_Super_L},
+            {Qt::NoModifier, Qt::Key_Menu},        {Qt::ControlModifier, Qt::Key_V},
+            {Qt::AltModifier, Qt::Key_A},          {Qt::ControlModifier, Qt::Key_Z},
+            {Qt::ShiftModifier, Qt::Key_Insert},   {Qt::NoModifier, Qt::Key_Delete},
+            {Qt::ShiftModifier, Qt::Key_PageDown}, {Qt::NoModifier, Qt::Key_Dead_Acute}};
+        const QChar correcto = escrito.size() < objetivo.size() ? objetivo[escrito.size()] : QChar(u'\n');
         const int tirada = entre(0, 99);
         if (tirada < 40) {
-            teclear(siguienteCorrecto());
-        } else if (tirada < 50) {
-            teclear(alAzar(QStringLiteral("abcdefghijklmnopqrstuvwxyzABCXYZ0123456789 .,")));
-        } else if (tirada < 54) {
-            teclear(QChar(u'\n'));
+            teclear(correcto);
         } else if (tirada < 58) {
-            QTest::keyClick(textoact(), Qt::Key_Backspace);
-            juzgar(QChar(u'\b'));
-        } else if (tirada < 61) {
-            teclear(alAzar(QStringLiteral("\x01\x02\x07\x0b\x0c\x1b\x1f")));
-        } else if (tirada < 66) {
+            teclear(alAzar(u"abcXYZ059 .,\n\n\b\b\x01\x07\x0b\x1b\x1f"_s));
+        } else if (tirada < 63) {
             teclear(alAzar(acentos));
+        } else if (tirada < 67) {
+            teclear(alAzar(u"@#€[]{}\\|~"_s), Qt::GroupSwitchModifier);
         } else if (tirada < 70) {
-            teclear(alAzar(conAltGr), Qt::GroupSwitchModifier);
-        } else if (tirada < 72) {
-            const QChar letra = alAzar(QStringLiteral("abcxyz"));
-            tecla(textoact(), Qt::Key_A + (letra.unicode() - u'a'), Qt::ControlModifier | Qt::AltModifier,
-                  letra);
-            juzgar(letra);
-        } else if (tirada < 84) {
-            struct Filtrada {
-                int clave;
-                Qt::KeyboardModifiers modificadores;
-                const char16_t* texto;
-            };
-            static const Filtrada filtradas[] = {
-                {Qt::Key_Home, {}, u""},
-                {Qt::Key_Left, {}, u""},
-                {Qt::Key_Up, Qt::ShiftModifier, u""},
-                {Qt::Key_Right, {}, u""},
-                {Qt::Key_Down, {}, u""},
-                {Qt::Key_Super_L, {}, u""},
-                {Qt::Key_Menu, {}, u""},
-                {Qt::Key_V, Qt::ControlModifier, u"\x16"},
-                {Qt::Key_A, Qt::AltModifier, u"a"},
-                {Qt::Key_Z, Qt::ControlModifier, u"\x1a"},
-                {Qt::Key_Insert, Qt::ShiftModifier, u""},
-                {Qt::Key_Delete, {}, u"\x7f"},
-                {Qt::Key_End, {}, u""},
-                {Qt::Key_PageUp, {}, u""},
-                {Qt::Key_PageDown, Qt::ShiftModifier, u""},
-                {Qt::Key_Shift, Qt::ShiftModifier, u""},
-                {Qt::Key_Dead_Acute, {}, u""},
-            };
-            const Filtrada& f = filtradas[entre(0, std::size(filtradas) - 1)];
-            tecla(textoact(), f.clave, f.modificadores, QString::fromUtf16(f.texto));
-        } else if (tirada < 90) {
+            const QChar letra = alAzar(u"abcxyz"_s);
+            teclear(letra, Qt::ControlModifier | Qt::AltModifier, Qt::Key_A + (letra.unicode() - u'a'));
+        } else if (tirada < 82) {
+            const auto& [modificador, clave] = filtradas[entre(0, std::size(filtradas) - 1)];
+            const int letra = clave - Qt::Key_A; // with Ctrl a keyboard gives a control character
+            tecla(textoact(), clave, modificador,
+                  letra >= 0 && letra < 26
+                      ? QString(QChar(modificador == Qt::ControlModifier ? letra + 1 : u'a' + letra))
+                      : QString());
+        } else if (tirada < 94) {
             // A right click on the reference box would open its menu, which waits for the user.
             const bool enReferencia = entre(0, 1) == 0;
             QWidget* zona = enReferencia ? texto()->viewport() : textoact()->viewport();
-            const QPoint punto(entre(1, zona->width() - 2), entre(1, zona->height() - 2));
             const bool derecho = !enReferencia && entre(0, 3) == 0;
-            QTest::mouseClick(zona, derecho ? Qt::RightButton : Qt::LeftButton, {}, punto);
+            QTest::mouseClick(zona, derecho ? Qt::RightButton : Qt::LeftButton, {},
+                              QPoint(entre(1, zona->width() - 2), entre(1, zona->height() - 2)));
             QCoreApplication::processEvents();
-        } else if (tirada < 95) {
-            // An input method commits one or two characters; the first may be the right one.
-            // A line break comes from the Enter key, never from a commit.
-            const QChar correcto = siguienteCorrecto();
-            const bool puedeAcertar = correcto != QLatin1Char('\n') && entre(0, 1) == 0;
-            QString confirmado(puedeAcertar ? correcto : alAzar(acentos));
-            if (entre(0, 2) == 0) {
-                confirmado += alAzar(acentos);
-            }
-            QInputMethodEvent evento(QStringLiteral("´"), {});
-            evento.setCommitString(confirmado);
-            QApplication::sendEvent(textoact(), &evento);
-            for (const QChar c : confirmado) {
-                juzgar(c);
-            }
         } else {
             ticks(1);
         }
     }
 
-    void comprobar(int numeroPaso) {
-        SCOPED_TRACE(::testing::Message() << "paso " << numeroPaso);
-        const QString enCaja = textoact()->toPlainText();
-        ASSERT_TRUE(m.objetivo.startsWith(enCaja)) << "the typing box is no prefix of the target";
-        ASSERT_EQ(enCaja, m.escrito);
-        ASSERT_EQ(ventana->sesion().aciertos, m.aciertos);
-        ASSERT_EQ(ventana->sesion().errores, m.errores);
-        ASSERT_EQ(registro->pitidos, m.rechazos);
-    }
-
     void sesionAlAzar(unsigned semilla, int pasos) {
-        std::mt19937 azar(semilla);
-        if (reloj()->isActive()) {
-            ventana->cmdDetener_Click();
-        }
-        registro->pitidos = 0;
-        m = Modelo{};
-        m.repetir = semilla % 2 == 1;
-        ponerAjustes(QStringLiteral("99"), QStringLiteral("100"), QStringLiteral("280"),
-                     QStringLiteral("480"));
-        empezar(azar);
-        for (int i = 0; i < pasos && !HasFatalFailure(); ++i) {
+        azar.seed(semilla);
+        repetir = semilla % 2 == 1;
+        ponerAjustes(u"99"_s, u"100"_s, u"280"_s, u"480"_s);
+        empezar();
+        for (int i = 0; i < pasos; ++i) {
             if (!reloj()->isActive()) {
-                // Text finished with repetition off: the next run starts afresh.
-                ASSERT_EQ(m.escrito, m.objetivo);
-                registro->mensajes.clear();
-                registro->pitidos = m.rechazos = 0;
-                empezar(azar);
+                ASSERT_EQ(escrito, objetivo) << "the run ended before the text was finished";
+                empezar();
             }
-            paso(azar);
-            if (!reloj()->isActive() && m.escrito != m.objetivo) {
-                FAIL() << "the run ended before the text was finished";
-            }
-            comprobar(i);
+            paso();
+            SCOPED_TRACE(::testing::Message() << "paso " << i);
+            const QString enCaja = textoact()->toPlainText();
+            ASSERT_TRUE(objetivo.startsWith(enCaja)) << "the typing box is no prefix of the target";
+            ASSERT_EQ(enCaja, escrito);
+            ASSERT_EQ(ventana->sesion().aciertos, aciertos);
+            ASSERT_EQ(ventana->sesion().errores, errores);
+            ASSERT_EQ(registro->pitidos, rechazos);
         }
+        ventana->cmdDetener_Click();
     }
 
-    Modelo m;
+    std::mt19937 azar;
+    bool repetir = false;
+    bool ultimaCorrecta = false;
+    QString referencia, objetivo, escrito; ///< as the boxes show them, "\n" for a line break
+    int aciertos = 0, errores = 0, rechazos = 0;
 };
 
 TEST_F(EscrituraAleatoriaTest, RandomSessionsKeepTheBoxAndTheCountsExact) {

@@ -1,471 +1,309 @@
-#include "lineas_visuales.h"
 #include "ventana_prueba.h"
 
-#include "ui/caja_escritura.h"
 #include "ui/textos.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QScrollBar>
-#include <QTemporaryDir>
+
+#include <algorithm>
+#include <functional>
+#include <tuple>
 
 namespace tecladas {
 namespace {
 
-using prueba::VentanaPrueba;
+using namespace Qt::StringLiterals;
 
+/// The welcome text as the boxes show it, a line break as "\n".
 QString bienvenidaMostrada() {
-    QString t = textos::bienvenida();
-    return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return textos::bienvenida().replace(u"\r\n"_s, u"\n"_s);
 }
 
-class FrmPrincipalTest : public VentanaPrueba {};
-
-TEST_F(FrmPrincipalTest, StartsIdleWithTheDefaultsAndTheWelcomeText) {
-    EXPECT_EQ(ventana->windowTitle(), textos::tituloVentana());
-    EXPECT_EQ(ventana->size(), QSize(727, 551));
-    EXPECT_FALSE(reloj()->isActive());
-    EXPECT_EQ(reloj()->interval(), 1000);
-    EXPECT_FALSE(boton("cmdDetener")->isEnabled());
-    EXPECT_FALSE(textoact()->isEnabled());
-    for (const char* nombre : {"cmdIniciar", "cmdImprimir", "cmdCargar"}) {
-        EXPECT_TRUE(boton(nombre)->isEnabled()) << nombre;
+class FrmPrincipalTest : public prueba::VentanaPrueba {
+protected:
+    /// Hits, errors, minutes, seconds, hits a minute, net keys a minute and grade, as shown.
+    QString cifras() const {
+        QStringList valores;
+        for (const char* nombre :
+             {"txtAciertos", "txtErrores", "txtTiempoTotalmin", "txtTiempoTotalSeg", "txtTecladasmin"}) {
+            valores << caja(nombre)->text();
+        }
+        return (valores << etiqueta("lblPuntuacion")->text() << etiqueta("lblNota")->text())
+            .join(u' ')
+            .trimmed();
     }
-    EXPECT_TRUE(control<QCheckBox>("chkRepetirTexto")->isChecked());
-    EXPECT_EQ(caja("maskTiempo")->displayText(), QStringLiteral(" 1"));
-    EXPECT_EQ(caja("MaskPuntMin")->displayText(), QStringLiteral("100"));
-    EXPECT_EQ(caja("MaskPuntApr")->displayText(), QStringLiteral("280"));
-    EXPECT_EQ(caja("MaskPuntMax")->displayText(), QStringLiteral("480"));
-    EXPECT_EQ(texto()->toPlainText(), bienvenidaMostrada());
-    EXPECT_EQ(texto()->document()->blockCount(), 4);
-    EXPECT_FALSE(texto()->isReadOnly());
-    EXPECT_EQ(texto()->verticalScrollBar()->value(), 0);
-    EXPECT_EQ(ventana->sesion().lineasPagina, 16);
-    EXPECT_DOUBLE_EQ(ventana->sesion().notaTopeSuspenso, 4.99);
-}
-
-TEST_F(FrmPrincipalTest, ControlsStandWhereTheLayoutPutsThem) {
-    EXPECT_EQ(texto()->geometry(), QRect(4, 128, 713, 233));
-    EXPECT_EQ(textoact()->geometry(), QRect(4, 396, 713, 109));
-    EXPECT_EQ(etiqueta("lblError")->geometry(), QRect(148, 364, 437, 29));
-    EXPECT_EQ(boton("cmdIniciar")->geometry(), QRect(604, 64, 55, 39));
-    EXPECT_EQ(etiqueta("Image1")->geometry(), QRect(16, 512, 353, 33));
-    EXPECT_EQ(boton("cmdIniciar")->text(), QStringLiteral("&Iniciar"));
-    EXPECT_EQ(boton("cmdImprimir")->text(), QStringLiteral("Im&primir"));
-    EXPECT_EQ(etiqueta("label1")->text(), QStringLiteral("Tiempo (Minutos):"));
-    EXPECT_EQ(etiqueta("Label15")->text(),
-              QStringLiteral("Intervalos de tecladas exactas para el cálculo de la nota"));
-    EXPECT_FALSE(etiqueta("Image1")->pixmap().isNull());
-    EXPECT_EQ(textoact()->viewport()->cursor().shape(), Qt::ForbiddenCursor);
-    EXPECT_EQ(QFontInfo(texto()->font()).family(), QStringLiteral("Liberation Mono"));
-    EXPECT_TRUE(etiqueta("lblError")->font().bold());
-    EXPECT_EQ(etiqueta("lblNota")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    for (const char* cifra :
-         {"txtAciertos", "txtErrores", "txtTecladasmin", "txtTiempoTotalmin", "txtTiempoTotalSeg"}) {
-        EXPECT_FALSE(caja(cifra)->isEnabled()) << cifra;
+    /// The grade as it was while the message that ends the run was open.
+    const QString& notaAlAvisar() {
+        registro->alMostrar = [this](const QString&) {
+            notaLeida = etiqueta("lblNota")->text();
+        };
+        return notaLeida;
     }
-}
-
-TEST_F(FrmPrincipalTest, MaskedBoxesTakeOnlyDigits) {
-    QLineEdit* tiempo = caja("maskTiempo");
-    tiempo->setFocus();
-    tiempo->selectAll();
-    QTest::keyClicks(tiempo, QStringLiteral("a7x59"));
-    EXPECT_EQ(tiempo->displayText(), QStringLiteral("75"));
-    QLineEdit* maximo = caja("MaskPuntMax");
-    maximo->clear();
-    QTest::keyClicks(maximo, QStringLiteral("12b34"));
-    EXPECT_EQ(maximo->displayText(), QStringLiteral("123"));
-}
-
-struct CasoRechazo {
-    const char* nombre;
-    const char16_t *tiempo, *minimo, *aprobado, *maximo;
-    QString mensaje;
-    const char* foco;
-    friend void PrintTo(const CasoRechazo& c, std::ostream* os) { *os << c.nombre; }
+    /// The run has ended with its grade shown, and a Start right after it begins a clean run.
+    void expectFinYNuevoInicio() {
+        expectEnCurso(false);
+        EXPECT_FALSE(etiqueta("lblNota")->text().isEmpty());
+        registro->mensajes.clear();
+        iniciar();
+        EXPECT_TRUE(registro->mensajes.isEmpty());
+        expectEnCurso(true);
+        EXPECT_TRUE(textoact()->toPlainText().isEmpty());
+        EXPECT_EQ(cifras(), QString());
+        pulsar(texto()->toPlainText().front());
+        const SesionExamen& s = ventana->sesion();
+        EXPECT_EQ(std::tuple(s.aciertos, s.errores, s.paginasPasadas, s.segundos), std::tuple(1, 0, 0, 0));
+        ventana->cmdDetener_Click();
+    }
+    QString notaLeida;
 };
 
-class RechazoInicioTest : public VentanaPrueba, public ::testing::WithParamInterface<CasoRechazo> {};
-
-TEST_P(RechazoInicioTest, StartRefusesWithItsMessageAndFocus) {
-    const CasoRechazo& c = GetParam();
-    ponerAjustes(QString::fromUtf16(c.tiempo), QString::fromUtf16(c.minimo), QString::fromUtf16(c.aprobado),
-                 QString::fromUtf16(c.maximo));
-    iniciar();
-    EXPECT_EQ(registro->mensajes, QStringList{c.mensaje});
-    EXPECT_EQ(QApplication::focusWidget(), control(c.foco));
-    EXPECT_FALSE(reloj()->isActive());
-    EXPECT_TRUE(boton("cmdIniciar")->isEnabled());
-    EXPECT_FALSE(texto()->isReadOnly());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Tabla, RechazoInicioTest,
-    ::testing::Values(
-        CasoRechazo{"no_time", u"  ", u"100", u"280", u"480", textos::sinTiempo(), "maskTiempo"},
-        CasoRechazo{"zero_time", u"00", u"100", u"100", u"480", textos::sinTiempo(), "maskTiempo"},
-        CasoRechazo{"blank_min", u"1", u"   ", u"280", u"480", textos::sinPuntMin(), "MaskPuntMin"},
-        CasoRechazo{"split_pass", u"1", u"100", u"2 8", u"480", textos::sinPuntApr(), "MaskPuntApr"},
-        CasoRechazo{"blank_max", u"1", u"100", u"280", u"", textos::sinPuntMax(), "MaskPuntMax"},
-        CasoRechazo{"min_equals_pass", u"1", u"100", u"100", u"480", textos::minNoInferiorApr(),
-                    "MaskPuntMin"},
-        CasoRechazo{"pass_equals_max", u"1", u"100", u"480", u"480", textos::aprNoInferiorMax(),
-                    "MaskPuntApr"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
-
-TEST_F(FrmPrincipalTest, StartWithAnEmptyTextIsRefusedFirst) {
-    texto()->clear();
-    ponerAjustes(QStringLiteral("  "), QStringLiteral("5"), QStringLiteral("5"), QStringLiteral("5"));
-    boton("cmdCargar")->setFocus();
-    iniciar();
-    EXPECT_EQ(registro->mensajes, QStringList{textos::sinTexto()});
-    EXPECT_FALSE(reloj()->isActive());
-}
-
-TEST_F(FrmPrincipalTest, StartSwitchesToTheRunState) {
-    ponerAjustes(QStringLiteral("1 "), QStringLiteral("479"), QStringLiteral("480"), QStringLiteral("481"));
-    texto()->verticalScrollBar()->setValue(texto()->verticalScrollBar()->maximum());
-    iniciar();
-    EXPECT_TRUE(registro->mensajes.isEmpty());
-    EXPECT_TRUE(reloj()->isActive());
-    EXPECT_TRUE(texto()->isReadOnly());
-    EXPECT_EQ(texto()->verticalScrollBar()->value(), 0);
-    EXPECT_EQ(texto()->textCursor().position(), 0);
-    EXPECT_TRUE(textoact()->isEnabled());
-    EXPECT_TRUE(textoact()->hasFocus());
-    EXPECT_TRUE(boton("cmdDetener")->isEnabled());
-    for (const char* nombre : {"cmdIniciar", "cmdImprimir", "cmdCargar"}) {
-        EXPECT_FALSE(boton(nombre)->isEnabled()) << nombre;
-    }
+TEST_F(FrmPrincipalTest, StartsIdleWithTheDefaultsTheWelcomeTextAndTheLayout) {
+    expectEnCurso(false);
+    EXPECT_EQ(ventana->windowTitle(), textos::tituloVentana());
+    EXPECT_EQ(ventana->size(), QSize(727, 551));
+    EXPECT_TRUE(control<QCheckBox>("chkRepetirTexto")->isChecked());
+    QStringList ajustes;
     for (const char* nombre : {"maskTiempo", "MaskPuntMin", "MaskPuntApr", "MaskPuntMax"}) {
-        EXPECT_FALSE(caja(nombre)->isEnabled()) << nombre;
+        ajustes << caja(nombre)->displayText();
     }
-    EXPECT_FALSE(control<QCheckBox>("chkRepetirTexto")->isEnabled());
-    EXPECT_EQ(ventana->sesion().tiempoMax, 1);
-    EXPECT_EQ(ventana->sesion().puntMin, 479);
-    EXPECT_EQ(ventana->sesion().textoObjetivo, textos::bienvenida().toStdU16String());
-}
-
-TEST_F(FrmPrincipalTest, TypingTheWelcomeTextWithoutRepeatEndsTheRun) {
-    control<QCheckBox>("chkRepetirTexto")->setChecked(false);
-    iniciar();
-    ticks(30);
-    QString leido;
-    registro->alMostrar = [&](const QString&) {
-        leido = etiqueta("lblNota")->text();
-    };
-    escribir(bienvenidaMostrada());
-    EXPECT_EQ(registro->mensajes, QStringList{textos::textoCompletado()});
-    EXPECT_EQ(leido, etiqueta("lblNota")->text()) << "the grade is on screen before the message";
-    EXPECT_EQ(textoact()->toPlainText(), bienvenidaMostrada());
-    EXPECT_EQ(registro->pitidos, 0);
-    EXPECT_FALSE(reloj()->isActive());
-    EXPECT_FALSE(textoact()->isEnabled());
-    EXPECT_TRUE(boton("cmdIniciar")->isEnabled());
-    EXPECT_FALSE(boton("cmdDetener")->isEnabled());
-    EXPECT_TRUE(etiqueta("lblError")->text().isEmpty());
-    EXPECT_EQ(ventana->sesion().errores, 0);
-    EXPECT_EQ(caja("txtAciertos")->text(), QString::number(ventana->sesion().aciertos));
-    EXPECT_EQ(caja("txtTiempoTotalSeg")->text(), QStringLiteral("30"));
+    EXPECT_EQ(ajustes.join(u'|'), u" 1|100|280|480"_s);
     EXPECT_EQ(texto()->toPlainText(), bienvenidaMostrada());
-    EXPECT_FALSE(texto()->isReadOnly());
-    EXPECT_EQ(etiqueta("lblNota")->text(), QStringLiteral("10,00"));
+    EXPECT_EQ(texto()->document()->blockCount(), 4) << "three line breaks";
+
+    EXPECT_EQ(texto()->geometry(), QRect(4, 128, 713, 233));
+    EXPECT_EQ(textoact()->geometry(), QRect(4, 396, 713, 109));
+    EXPECT_EQ(boton("cmdIniciar")->geometry(), QRect(604, 64, 55, 39));
+    for (QPlainTextEdit* caja : {texto(), textoact()}) {
+        EXPECT_EQ(QFontInfo(caja->font()).family(), u"Liberation Mono"_s);
+    }
+    for (const char* resultado : {"lblError", "lblPuntuacion", "lblNota"}) {
+        EXPECT_EQ(etiqueta(resultado)->palette().color(QPalette::WindowText), QColor(255, 0, 0)) << resultado;
+    }
+    EXPECT_EQ(textoact()->viewport()->cursor().shape(), Qt::ForbiddenCursor);
+
+    caja("maskTiempo")->clear();
+    QTest::keyClicks(caja("maskTiempo"), u"a7x5b9"_s);
+    EXPECT_EQ(caja("maskTiempo")->displayText(), u"75"_s) << "a masked box takes only digits";
 }
 
-TEST_F(FrmPrincipalTest, RepeatModeAsksForEnterAndStartsAgain) {
-    iniciarCon(QStringLiteral("Hola mundo"), true);
-    escribir(QStringLiteral("Hola mundo"));
-    EXPECT_EQ(etiqueta("lblError")->text(), textos::avisoRepetir());
-    EXPECT_TRUE(reloj()->isActive());
-    pulsar(QLatin1Char('x'));
-    EXPECT_EQ(ventana->sesion().errores, 1);
-    EXPECT_EQ(textoact()->toPlainText(), QStringLiteral("Hola mundo"));
-    pulsar(QLatin1Char('\n'));
-    escribir(QStringLiteral("Hola"));
-    EXPECT_EQ(textoact()->toPlainText(), QStringLiteral("Hola mundo\nHola"));
-    EXPECT_EQ(ventana->sesion().aciertos, 2 + 9 + 1 + 2 + 3);
-    EXPECT_TRUE(etiqueta("lblError")->text().isEmpty());
+TEST_F(FrmPrincipalTest, StartRefusesEachBadSettingWithItsMessageAndFocus) {
+    // Blank, one-, two- and three-digit boxes and a blank between digits, with the number each
+    // holds (-1: none).
+    const std::pair<QString, int> tiempos[] = {
+        {u"  "_s, 0}, {u" 5"_s, 5}, {u"5 "_s, 5}, {u"12"_s, 12}, {u"00"_s, 0}};
+    const std::pair<QString, int> umbrales[] = {
+        {u"   "_s, -1}, {u"7  "_s, 7}, {u" 40"_s, 40}, {u"300"_s, 300}, {u"2 8"_s, -1}};
+    // The checks in their order: the text first, then the time, numbers, their order.
+    const std::pair<QString, const char*> rechazos[] = {
+        {textos::sinTexto(), "cmdIniciar"},          {textos::sinTiempo(), "maskTiempo"},
+        {textos::sinPuntMin(), "MaskPuntMin"},       {textos::sinPuntApr(), "MaskPuntApr"},
+        {textos::sinPuntMax(), "MaskPuntMax"},       {textos::minNoInferiorApr(), "MaskPuntMin"},
+        {textos::aprNoInferiorMax(), "MaskPuntApr"}, {QString(), "textoact"}};
+    for (int n = 0; n < 2 * 5 * 5 * 5 * 5; ++n) { // every combination, counted in base 5
+        const auto& [tiempo, t] = tiempos[n % 5];
+        const auto& [minimo, mi] = umbrales[n / 5 % 5];
+        const auto& [aprobado, ap] = umbrales[n / 25 % 5];
+        const auto& [maximo, ma] = umbrales[n / 125 % 5];
+        const QString referencia = n < 625 ? u"a"_s : QString();
+        const bool fallos[] = {
+            referencia.isEmpty(), t == 0, mi < 0, ap < 0, ma < 0, mi >= ap, ap >= ma, true};
+        const auto& [mensaje, foco] = rechazos[std::find(fallos, std::end(fallos), true) - fallos];
+        SCOPED_TRACE(QStringList({referencia, tiempo, minimo, aprobado, maximo}).join(u'|').toStdString());
+        texto()->setPlainText(referencia);
+        ponerAjustes(tiempo, minimo, aprobado, maximo);
+        registro->mensajes.clear();
+        iniciar();
+        EXPECT_EQ(registro->mensajes, mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+        EXPECT_EQ(QApplication::focusWidget(), control(foco));
+        EXPECT_EQ(reloj()->isActive(), mensaje.isEmpty());
+        if (mensaje.isEmpty()) {
+            const SesionExamen& s = ventana->sesion();
+            EXPECT_EQ(std::tuple(s.tiempoMax, s.puntMin, s.puntApr, s.puntMax), std::tuple(t, mi, ap, ma));
+            ventana->cmdDetener_Click();
+        }
+    }
+}
+
+TEST_F(FrmPrincipalTest, StartLocksTheSettingsAndTheReferenceAtItsFirstLine) {
+    texto()->setPlainText(bienvenidaMostrada() + u"\n"_s.repeated(40));
+    texto()->verticalScrollBar()->setValue(texto()->verticalScrollBar()->maximum());
+    ponerAjustes(u"1 "_s, u"479"_s, u"480"_s, u"481"_s);
+    iniciar();
     EXPECT_TRUE(registro->mensajes.isEmpty());
+    expectEnCurso(true);
+    EXPECT_TRUE(textoact()->hasFocus());
+    EXPECT_EQ(texto()->verticalScrollBar()->value(), 0) << "the reference shows its first line";
+    EXPECT_EQ(texto()->textCursor().position(), 0);
+    const SesionExamen& s = ventana->sesion();
+    EXPECT_EQ(std::tuple(s.tiempoMax, s.puntMin, s.puntApr, s.puntMax), std::tuple(1, 479, 480, 481));
 }
 
-TEST_F(FrmPrincipalTest, WrongKeysBeepTurnTheTextRedAndCountOncePerRun) {
-    iniciarCon(QStringLiteral("abc"));
-    pulsar(QLatin1Char('a'));
-    pulsar(QLatin1Char('x'));
+TEST_F(FrmPrincipalTest, StopOrTheTextsEndShowsTheFiguresAndGradeThenItsMessage) {
+    // Accented letters and capitals count double; a line break of any kind is typed as Enter.
+    const QString alto = textos::detenido(), fin = textos::textoCompletado();
+    const struct {
+        const char* nombre;
+        QString referencia, teclas; ///< the keys typed: the whole text when none
+        int segundos;
+        QString mensaje, cifras;
+    } casos[] = {
+        {"stop_in_the_first_second", u"abcdef"_s, u"abc"_s, 0, alto, u"3 0 0 0 0,00 0,00 0,00"_s},
+        {"stop", u"abcdef"_s, u"abc"_s, 2, alto, u"3 0 0 2 90,00 90,00 0,00"_s},
+        {"welcome_text", bienvenidaMostrada(), {}, 30, fin, u"1005 0 0 30 2010,00 2010,00 10,00"_s},
+        {"accents", u"Ñandú"_s, {}, 30, fin, u"7 0 0 30 14,00 14,00 0,00"_s},
+        {"line_breaks", u"uno\ndos\rtres"_s, u"uno\ndos\ntres"_s, 30, fin, u"12 0 0 30 24,00 24,00 0,00"_s}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        registro->mensajes.clear();
+        iniciarCon(c.referencia);
+        const QString referencia = texto()->toPlainText();
+        ticks(c.segundos);
+        const QString& nota = notaAlAvisar();
+        const QString teclas = c.teclas.isEmpty() ? c.referencia : c.teclas;
+        escribir(teclas);
+        if (c.mensaje == alto) {
+            QTest::mouseClick(boton("cmdDetener"), Qt::LeftButton);
+        }
+        EXPECT_EQ(registro->mensajes, QStringList{c.mensaje});
+        EXPECT_EQ(nota, c.cifras.section(u' ', -1)) << "the grade is on screen before the message";
+        EXPECT_EQ(cifras(), c.cifras);
+        EXPECT_EQ(textoact()->toPlainText(), teclas);
+        EXPECT_EQ(texto()->toPlainText(), referencia);
+        EXPECT_EQ(registro->pitidos, 0);
+        expectEnCurso(false);
+    }
+}
+
+TEST_F(FrmPrincipalTest, AWrongKeyBeepsAndTurnsRedUntilEnterRepeatsTheText) {
+    iniciarCon(u"Hola"_s, true);
+    escribir(u"Hola"_s);
+    EXPECT_EQ(etiqueta("lblError")->text(), textos::avisoRepetir());
+    pulsar(u'x'); // at the end of the text only Enter goes on
     EXPECT_EQ(registro->pitidos, 1);
-    EXPECT_EQ(etiqueta("lblError")->text(), textos::error());
-    EXPECT_EQ(colorEstado(), frm_principal::colorError());
-    EXPECT_EQ(colorTexto(), frm_principal::colorError());
-    QTest::keyClick(textoact(), Qt::Key_Backspace);
-    EXPECT_EQ(registro->pitidos, 2);
     EXPECT_EQ(ventana->sesion().errores, 1);
-    EXPECT_EQ(textoact()->toPlainText(), QStringLiteral("a"));
-
-    pulsar(QLatin1Char('b'));
-    EXPECT_EQ(colorTexto(), frm_principal::colorNormal());
-    EXPECT_EQ(colorEstado(), frm_principal::colorNormal());
+    EXPECT_EQ(etiqueta("lblError")->text(), textos::error());
+    EXPECT_EQ(colorEstado(), QColor(231, 3, 0)) << "colour 999";
+    EXPECT_EQ(colorTexto(), QColor(231, 3, 0));
+    escribir(u"\nH"_s);
+    EXPECT_EQ(textoact()->toPlainText(), u"Hola\nH"_s);
+    EXPECT_EQ(colorTexto(), QColor(Qt::black));
+    EXPECT_EQ(colorEstado(), QColor(Qt::black));
     EXPECT_TRUE(etiqueta("lblError")->text().isEmpty());
-    EXPECT_EQ(textoact()->toPlainText(), QStringLiteral("ab"));
-}
-
-TEST_F(FrmPrincipalTest, AccentedLettersCountDouble) {
-    iniciarCon(QStringLiteral("Ñandú"));
-    escribir(QStringLiteral("Ñandú"));
-    EXPECT_EQ(ventana->sesion().aciertos, 2 + 1 + 1 + 1 + 2);
-    EXPECT_EQ(registro->mensajes, QStringList{textos::textoCompletado()});
-}
-
-TEST_F(FrmPrincipalTest, FilteredKeysNeitherTypeNorCount) {
-    iniciarCon(QStringLiteral("ab"));
-    pulsar(QLatin1Char('a'));
-    QTest::keyClick(textoact(), Qt::Key_Home);
-    QTest::keyClick(textoact(), Qt::Key_Left);
-    QTest::keyClick(textoact(), Qt::Key_B, Qt::AltModifier);
-    QTest::keyClick(textoact(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(registro->pitidos, 0);
-    QTest::keyClick(textoact(), Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_EQ(textoact()->toPlainText(), QStringLiteral("ab")) << "Ctrl+Alt reaches the judge";
+    EXPECT_TRUE(reloj()->isActive());
 }
 
 TEST_F(FrmPrincipalTest, TicksRefreshTheFiguresAndTheLastOneEndsTheRun) {
-    iniciarCon(QStringLiteral("Texto de prueba"));
-    escribir(QStringLiteral("Texto"));
-    EXPECT_TRUE(caja("txtAciertos")->text().isEmpty()) << "keys do not refresh the figures";
+    iniciarCon(u"Texto de prueba"_s);
+    escribir(u"Texto"_s);
+    EXPECT_EQ(cifras(), QString()) << "keys do not refresh the figures";
+    // More errors than hits cannot be typed: set the counters, for a negative rate.
+    sesionModificable().aciertos = 10;
+    sesionModificable().errores = 40;
     ticks(59);
-    EXPECT_EQ(caja("txtAciertos")->text(), QStringLiteral("6"));
-    EXPECT_EQ(caja("txtErrores")->text(), QStringLiteral("0"));
-    EXPECT_EQ(caja("txtTiempoTotalmin")->text(), QStringLiteral("0"));
-    EXPECT_EQ(caja("txtTiempoTotalSeg")->text(), QStringLiteral("59"));
-    EXPECT_EQ(caja("txtTecladasmin")->text(), QStringLiteral("6,10"));
-    EXPECT_EQ(etiqueta("lblPuntuacion")->text(), QStringLiteral("6,10"));
-    EXPECT_TRUE(etiqueta("lblNota")->text().isEmpty());
+    EXPECT_EQ(cifras(), u"10 40 0 59 10,17 -30,51"_s);
     EXPECT_TRUE(reloj()->isActive());
 
-    QString figurasAlAvisar;
-    registro->alMostrar = [&](const QString&) {
-        figurasAlAvisar = caja("txtTiempoTotalmin")->text();
-    };
+    const QString& nota = notaAlAvisar();
     ticks(1);
     EXPECT_EQ(registro->mensajes, QStringList{textos::finTiempo()});
-    EXPECT_EQ(figurasAlAvisar, QStringLiteral("1"));
-    EXPECT_EQ(caja("txtTiempoTotalSeg")->text(), QStringLiteral("0"));
-    EXPECT_EQ(caja("txtTecladasmin")->text(), QStringLiteral("6,00"));
-    EXPECT_EQ(etiqueta("lblNota")->text(), QStringLiteral("0,00"));
-    EXPECT_FALSE(reloj()->isActive());
-    EXPECT_FALSE(textoact()->isEnabled());
+    EXPECT_EQ(nota, u"0,00"_s);
+    EXPECT_EQ(cifras(), u"10 40 1 0 10,00 -30,00 0,00"_s);
+    expectEnCurso(false);
 }
 
-TEST_F(FrmPrincipalTest, ANegativeRateShowsInTheRegionalForm) {
-    iniciarCon(QStringLiteral("a"));
-    // 10 hits and 40 errors are not reachable by typing in 59 seconds; set the counters.
-    const_cast<SesionExamen&>(ventana->sesion()).aciertos = 10;
-    const_cast<SesionExamen&>(ventana->sesion()).errores = 40;
-    ticks(59);
-    EXPECT_EQ(caja("txtTecladasmin")->text(), QStringLiteral("10,17"));
-    EXPECT_EQ(etiqueta("lblPuntuacion")->text(), QStringLiteral("-30,51"));
-}
-
-TEST_F(FrmPrincipalTest, StopShowsTheGradeThenTheMessageAndReturnsToIdle) {
-    iniciarCon(QStringLiteral("abcdef"));
-    escribir(QStringLiteral("abc"));
-    ticks(2);
-    QString notaAlAvisar;
-    registro->alMostrar = [&](const QString&) {
-        notaAlAvisar = etiqueta("lblNota")->text();
-    };
-    QTest::mouseClick(boton("cmdDetener"), Qt::LeftButton);
-    EXPECT_EQ(registro->mensajes, QStringList{textos::detenido()});
-    EXPECT_EQ(notaAlAvisar, QStringLiteral("0,00"));
-    EXPECT_EQ(etiqueta("lblPuntuacion")->text(), QStringLiteral("90,00"));
-    EXPECT_FALSE(reloj()->isActive());
-    EXPECT_FALSE(boton("cmdDetener")->isEnabled());
-    for (const char* nombre : {"cmdIniciar", "cmdImprimir", "cmdCargar"}) {
-        EXPECT_TRUE(boton(nombre)->isEnabled()) << nombre;
-    }
-    for (const char* nombre : {"maskTiempo", "MaskPuntMin", "MaskPuntApr", "MaskPuntMax"}) {
-        EXPECT_TRUE(caja(nombre)->isEnabled()) << nombre;
-    }
-    EXPECT_EQ(textoact()->toPlainText(), QStringLiteral("abc"));
-}
-
-TEST_F(FrmPrincipalTest, StopBeforeTheFirstSecondShowsZeroes) {
-    iniciarCon(QStringLiteral("abc"));
-    escribir(QStringLiteral("ab"));
-    ventana->cmdDetener_Click();
-    EXPECT_EQ(caja("txtAciertos")->text(), QStringLiteral("2"));
-    EXPECT_EQ(caja("txtTiempoTotalmin")->text(), QStringLiteral("0"));
-    EXPECT_EQ(caja("txtTiempoTotalSeg")->text(), QStringLiteral("0"));
-    EXPECT_EQ(etiqueta("lblNota")->text(), QStringLiteral("0,00"));
-}
-
-TEST_F(FrmPrincipalTest, ASecondStartBeginsFromZero) {
-    iniciarCon(QStringLiteral("abc"));
-    escribir(QStringLiteral("axb"));
-    ticks(3);
-    ventana->cmdDetener_Click();
-    texto()->setPlainText(QStringLiteral("otro"));
-    iniciar();
-    EXPECT_EQ(ventana->sesion().aciertos, 0);
-    EXPECT_EQ(ventana->sesion().errores, 0);
-    EXPECT_EQ(ventana->sesion().segundos, 0);
-    EXPECT_TRUE(textoact()->toPlainText().isEmpty());
-    EXPECT_TRUE(caja("txtAciertos")->text().isEmpty());
-    EXPECT_TRUE(etiqueta("lblNota")->text().isEmpty());
-    EXPECT_EQ(colorTexto(), frm_principal::colorNormal());
-    EXPECT_EQ(ventana->sesion().textoReferencia, u"otro");
-}
-
-TEST_F(FrmPrincipalTest, LineBreaksTypedAsEnterWhateverTheFileUsed) {
-    iniciarCon(QStringLiteral("uno\ndos\rtres"));
-    escribir(QStringLiteral("uno\ndos\ntres"));
-    EXPECT_EQ(registro->mensajes, QStringList{textos::textoCompletado()});
-    EXPECT_EQ(ventana->sesion().textoObjetivo, u"uno\r\ndos\r\ntres");
-}
-
-TEST_F(FrmPrincipalTest, ALongTextTurnsItsPageOnLine16) {
+TEST_F(FrmPrincipalTest, ALongTextTurnsItsPageOnLine16AndIsRestoredAtTheEnd) {
     QString largo;
     for (int i = 0; i < 40; ++i) {
-        largo += QStringLiteral("Línea %1 del texto largo.\n").arg(i, 2, 10, QLatin1Char('0'));
+        largo += u"Línea %1 del texto largo.\n"_s.arg(i, 2, 10, QChar(u'0'));
     }
     iniciarCon(largo);
-    int tecla = 0;
+    qsizetype tecla = 0;
     while (ventana->sesion().paginasPasadas == 0 && tecla < largo.size()) {
         pulsar(largo[tecla++]);
     }
-    ASSERT_EQ(ventana->sesion().paginasPasadas, 1);
     EXPECT_EQ(etiqueta("lblError")->text(), textos::avisoPagina());
-    // Fifteen lines typed with a CR each: the page starts fifteen characters early.
-    const QString restante = QString::fromStdU16String(ventana->sesion().textoReferencia)
-                                 .mid(static_cast<qsizetype>(ventana->sesion().textoOculto.size()) - 1);
-    EXPECT_EQ(texto()->toPlainText(),
-              QString(restante).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    EXPECT_TRUE(texto()->toPlainText().startsWith(QStringLiteral("l texto largo.\nLínea 15")));
-    pulsar(largo[tecla++]);
+    EXPECT_EQ(largo.left(tecla).count(u'\n'), 15);
+    // Fifteen lines typed with a line break each: the page starts fifteen characters early.
+    EXPECT_EQ(texto()->toPlainText(), largo.mid(largo.indexOf(u"Línea 15"_s) - 15));
+    pulsar(largo[tecla]);
     EXPECT_TRUE(etiqueta("lblError")->text().isEmpty());
-
     ventana->cmdDetener_Click();
     EXPECT_EQ(texto()->toPlainText(), largo);
 }
 
-TEST_F(FrmPrincipalTest, AOneParagraphTextPagesAndTypesToItsEnd) {
-    QString parrafo;
-    while (parrafo.size() < 2400) {
-        parrafo += QStringLiteral("Los aspirantes presentarán su solicitud en el plazo señalado. ");
-    }
-    iniciarCon(parrafo);
-    qsizetype tecla = 0;
-    while (ventana->sesion().paginasPasadas == 0 && tecla < parrafo.size()) {
-        pulsar(parrafo[tecla++]);
-    }
-    ASSERT_EQ(ventana->sesion().paginasPasadas, 1);
-    // With no line break typed, the page starts at the character just typed.
-    const QString primeraLinea = prueba::lineasVisuales(*texto()).value(0);
-    EXPECT_GT(primeraLinea.size(), 80);
-    EXPECT_TRUE(parrafo.mid(tecla - 1).startsWith(primeraLinea)) << primeraLinea.toStdString();
-    escribir(parrafo.mid(tecla));
-    EXPECT_EQ(registro->mensajes, QStringList{textos::textoCompletado()});
-    EXPECT_EQ(control<CajaEscritura>("textoact")->contenido(), parrafo);
-    EXPECT_GT(textoact()->document()->blockCount(), 1) << "a long paragraph is held in pieces";
-    EXPECT_EQ(texto()->toPlainText(), parrafo);
-}
-
-TEST_F(FrmPrincipalTest, TheUsersTextAndItsUndoHistorySurviveARun) {
-    texto()->clear();
-    texto()->setFocus();
-    QTest::keyClicks(texto(), QStringLiteral("Mi propio texto"));
-    QTextDocument* propio = texto()->document();
-    iniciar();
-    escribir(QStringLiteral("Mi"));
-    ventana->cmdDetener_Click();
-    EXPECT_EQ(texto()->document(), propio);
-    EXPECT_EQ(texto()->toPlainText(), QStringLiteral("Mi propio texto"));
-    EXPECT_TRUE(propio->isUndoAvailable());
-    EXPECT_EQ(texto()->verticalScrollBar()->value(), 0);
-}
-
 TEST_F(FrmPrincipalTest, ClickingTheLockedReferenceGivesTheFocusBack) {
-    iniciarCon(QStringLiteral("abc def"));
+    iniciarCon(u"abc def"_s);
     QTest::mouseClick(texto()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_TRUE(textoact()->hasFocus());
-    escribir(QStringLiteral("abc"));
+    escribir(u"abc"_s);
     QTest::mouseClick(textoact()->viewport(), Qt::LeftButton, {}, QPoint(3, 5));
     QCoreApplication::processEvents();
-    pulsar(QLatin1Char(' '));
-    EXPECT_EQ(textoact()->toPlainText(), QStringLiteral("abc ")) << "typed at the end whatever the caret";
+    pulsar(u' ');
+    EXPECT_EQ(textoact()->toPlainText(), u"abc "_s) << "typed at the end whatever the caret";
     EXPECT_EQ(textoact()->textCursor().position(), 4);
 }
 
-class CargaArchivoTest : public VentanaPrueba {
-protected:
-    QString escribirArchivo(const char* nombre, const QByteArray& bytes) {
-        const QString ruta = carpeta.filePath(QString::fromLatin1(nombre));
-        QFile archivo(ruta);
-        EXPECT_TRUE(archivo.open(QIODevice::WriteOnly));
-        archivo.write(bytes);
-        return ruta;
+TEST_F(FrmPrincipalTest, ACounterAtItsLimitEndsTheRunWithItsResults) {
+    // "C" weighs 2: 32764 + 1 + 1 hits still count, 32768 cannot.
+    const struct {
+        const char* nombre;
+        std::function<void(SesionExamen&)> poner;
+        QString teclas;
+        int segundos;
+        QString escrito, aciertos;
+    } casos[] = {{"hits", [](SesionExamen& s) { s.aciertos = 32764; }, u"abC"_s, 0, u"ab"_s, u"32766"_s},
+                 {"pages",
+                  [](SesionExamen& s) {
+                      s.paginasPasadas = 32767; // and the next measured line is a page boundary
+                      s.paginaPendiente = true;
+                  },
+                  u"a"_s, 0, u"a"_s, u"1"_s},
+                 {"seconds", [](SesionExamen& s) { s.segundos = 32767; }, u""_s, 1, u""_s, u"0"_s}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        registro->mensajes.clear();
+        iniciarCon(u"abCd"_s);
+        c.poner(sesionModificable());
+        escribir(c.teclas);
+        ticks(c.segundos);
+        EXPECT_EQ(registro->mensajes, QStringList{textos::limiteContadores()});
+        EXPECT_EQ(textoact()->toPlainText(), c.escrito) << "a key that cannot be counted is not typed";
+        EXPECT_EQ(caja("txtAciertos")->text(), c.aciertos);
+        EXPECT_EQ(registro->pitidos, 0);
+        expectFinYNuevoInicio();
     }
-    QTemporaryDir carpeta;
-};
-
-TEST_F(CargaArchivoTest, ALoadedFileReplacesTheReferenceText) {
-    registro->archivoElegido = escribirArchivo("prueba.txt", QByteArray("Cami\xF3n\r\nsegunda l\xEDnea"));
-    QTest::mouseClick(boton("cmdCargar"), Qt::LeftButton);
-    EXPECT_EQ(registro->titulosDialogo, QStringList{QStringLiteral("Cargar archivo de texto")});
-    EXPECT_EQ(registro->filtrosDialogo, QStringList{QStringLiteral("Archivos de texto (*.txt)")});
-    EXPECT_EQ(texto()->toPlainText(), QStringLiteral("Camión\nsegunda línea"));
-    EXPECT_TRUE(registro->errores.isEmpty());
 }
 
-TEST_F(CargaArchivoTest, CancellingChangesNothing) {
-    registro->archivoElegido.clear();
-    ventana->cmdCargar_Click();
-    EXPECT_EQ(texto()->toPlainText(), bienvenidaMostrada());
-    EXPECT_TRUE(registro->errores.isEmpty());
-    EXPECT_TRUE(registro->mensajes.isEmpty());
+TEST_F(FrmPrincipalTest, EndOfTextTimeUpAndStopInTheSameSecondEndOnce) {
+    iniciarCon(u"ab"_s);
+    escribir(u"a"_s);
+    ticks(59);
+    // While the end's message is open, the clock's tick, a click on Stop and a key are queued.
+    registro->alMostrar = [this](const QString&) {
+        registro->alMostrar = nullptr;
+        ventana->Timer1_Timer();
+        ventana->cmdDetener_Click();
+        ventana->textoact_KeyPress(U'x');
+    };
+    escribir(u"b"_s);
+    ticks(1);
+    ventana->cmdDetener_Click();
+    EXPECT_EQ(registro->mensajes, QStringList{textos::textoCompletado()});
+    EXPECT_EQ(caja("txtTiempoTotalSeg")->text(), u"59"_s);
+    EXPECT_EQ(ventana->sesion().errores, 0);
+    EXPECT_EQ(registro->pitidos, 0);
+    expectFinYNuevoInicio();
 }
 
-TEST_F(CargaArchivoTest, AMissingFileIsReportedAndTheTextKept) {
-    registro->archivoElegido = carpeta.filePath(QStringLiteral("no-existe.txt"));
-    ventana->cmdCargar_Click();
-    EXPECT_EQ(registro->errores, QStringList{textos::archivoNoExiste()});
-    EXPECT_EQ(texto()->toPlainText(), bienvenidaMostrada());
-
-    registro->archivoElegido = carpeta.path();
-    ventana->cmdCargar_Click();
-    ASSERT_EQ(registro->errores.size(), 2);
-    EXPECT_FALSE(registro->errores[1].isEmpty());
-    EXPECT_EQ(texto()->toPlainText(), bienvenidaMostrada());
-}
-
-class ImpresionTest : public VentanaPrueba {
-protected:
-    QTemporaryDir carpeta;
-};
-
-TEST_F(ImpresionTest, WithoutAPrinterSaysSoAndChangesNothing) {
-    ventana->cmdImprimir_Click();
-    EXPECT_EQ(registro->errores, QStringList{textos::sinImpresora()});
-    EXPECT_TRUE(boton("cmdImprimir")->isEnabled());
-}
-
-TEST_F(ImpresionTest, PrintsTheWindowToThePrinter) {
-    registro->archivoPdf = carpeta.filePath(QStringLiteral("ventana.pdf"));
-    QTest::mouseClick(boton("cmdImprimir"), Qt::LeftButton);
-    EXPECT_TRUE(registro->errores.isEmpty());
-    QFile pdf(registro->archivoPdf);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    const QByteArray contenido = pdf.readAll();
-    EXPECT_TRUE(contenido.startsWith("%PDF"));
-    EXPECT_TRUE(contenido.contains("/Image")) << "the window is printed as an image";
-}
-
-TEST_F(ImpresionTest, PrintIsUnavailableDuringARun) {
-    iniciar();
-    EXPECT_FALSE(boton("cmdImprimir")->isEnabled());
-    registro->archivoPdf = carpeta.filePath(QStringLiteral("no.pdf"));
-    ventana->cmdImprimir_Click();
-    EXPECT_FALSE(QFile::exists(registro->archivoPdf));
+TEST_F(FrmPrincipalTest, ClosingTheWindowDuringARunStopsItQuietly) {
+    iniciarCon(u"abc"_s);
+    escribir(u"a"_s);
+    QTest::mouseClick(textoact()->viewport(), Qt::LeftButton, {}, QPoint(5, 5)); // posts a key
+    ASSERT_TRUE(ventana->close());
+    ticks(60);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(reloj()->isActive());
+    EXPECT_TRUE(registro->mensajes.isEmpty()) << "no message behind a closed window";
 }
 
 } // namespace

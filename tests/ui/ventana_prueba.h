@@ -14,6 +14,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+
+/// Failures show texts as text.
+inline void PrintTo(const QString& texto, std::ostream* salida) {
+    *salida << '"' << texto.toStdString() << '"';
+}
 
 namespace tecladas::prueba {
 
@@ -77,6 +83,18 @@ protected:
     static void tecla(QWidget* destino, int clave, Qt::KeyboardModifiers modificadores = {},
                       const QString& textoTecla = {}) {
         QTest::sendKeyEvent(QTest::Click, destino, static_cast<Qt::Key>(clave), textoTecla, modificadores);
+    }
+    /// Checks the controls against the run state (`enCurso`) or the idle state between runs.
+    void expectEnCurso(bool enCurso) const {
+        EXPECT_EQ(reloj()->isActive(), enCurso);
+        EXPECT_EQ(texto()->isReadOnly(), enCurso);
+        for (const char* nombre : {"cmdDetener", "textoact"}) {
+            EXPECT_EQ(control(nombre)->isEnabled(), enCurso) << nombre;
+        }
+        for (const char* nombre : {"cmdIniciar", "cmdImprimir", "cmdCargar", "chkRepetirTexto", "maskTiempo",
+                                   "MaskPuntMin", "MaskPuntApr", "MaskPuntMax"}) {
+            EXPECT_EQ(control(nombre)->isEnabled(), !enCurso) << nombre;
+        }
     }
     /// The run record, writable, to put a counter where hours of typing would bring it.
     SesionExamen& sesionModificable() { return const_cast<SesionExamen&>(ventana->sesion()); }
