@@ -49,13 +49,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoNota{"lowest", -32768, 0.0}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
-TEST(NotaExactaTest, TopOfTheFailingBandIsJustUnder499) {
-    const SesionExamen s = sesionPorDefecto();
-    EXPECT_DOUBLE_EQ(calcularNota(279, s), 4.99 * 179 / 180);
-    EXPECT_DOUBLE_EQ(calcularNota(280, s), 5.0);
-    EXPECT_DOUBLE_EQ(calcularNota(480, s), 10.0);
-}
-
 TEST(NotaExactaTest, WideThresholdsDoNotOverflow) {
     SesionExamen s = sesionPorDefecto();
     s.puntMin = 0;
