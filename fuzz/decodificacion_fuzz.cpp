@@ -1,6 +1,7 @@
 // Arbitrary file contents through the decoder: it must never crash, and what it returns must be
 // well-formed text that agrees with the encoding it recognised.
 #include "input/decodificacion.h"
+#include "exigir.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -8,15 +9,6 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-
-/// A broken rule stops the run, naming the rule, so that libFuzzer keeps the input.
-#define EXIGIR(condicion)                                                                                    \
-    do {                                                                                                     \
-        if (!(condicion)) {                                                                                  \
-            std::fprintf(stderr, "no se cumple: %s (línea %d)\n", #condicion, __LINE__);                     \
-            std::abort();                                                                                    \
-        }                                                                                                    \
-    } while (false)
 
 namespace {
 

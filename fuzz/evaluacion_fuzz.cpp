@@ -2,6 +2,7 @@
 // stays a prefix of the target, the counters move exactly by the verdicts and never pass their
 // limit, and a page never starts outside the reference.
 #include "engine/evaluacion.h"
+#include "exigir.h"
 #include "support/medidor_fijo.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -10,15 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-/// A broken rule stops the run, naming the rule, so that libFuzzer keeps the input.
-#define EXIGIR(condicion)                                                                                    \
-    do {                                                                                                     \
-        if (!(condicion)) {                                                                                  \
-            std::fprintf(stderr, "no se cumple: %s (línea %d)\n", #condicion, __LINE__);                     \
-            std::abort();                                                                                    \
-        }                                                                                                    \
-    } while (false)
 
 namespace {
 
