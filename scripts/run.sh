@@ -5,8 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/dependencias.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
-if [ ! -x build/src/tecladas ]; then
-    echo "La ventana de Tecladas todavía no está construida." >&2
-    exit 1
-fi
 exec build/src/tecladas "$@"

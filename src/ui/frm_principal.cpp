@@ -25,7 +25,6 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTimer>
 
 #include <filesystem>
@@ -297,11 +296,10 @@ void frm_principal::cmdIniciar_Click() {
     prepararEjecucion(sesion_, textoConSaltosCrLf(*texto->document()));
     textoact->clear();
     medidor_.ajustarA(*texto);
+    // The page shows the reference from its first line, with the caret at its start.
     mostrarTextoReferencia(0);
     ponerColorTexto(colorNormal());
     texto->setFocus();
-    texto->moveCursor(QTextCursor::Start);
-    texto->horizontalScrollBar()->setValue(0);
     for (QLineEdit* cifra : {txtAciertos, txtErrores, txtTecladasmin, txtTiempoTotalmin, txtTiempoTotalSeg}) {
         cifra->clear();
     }
