@@ -46,7 +46,6 @@ void juicioPorTecla(benchmark::State& state, const QString& referencia, const st
     const std::vector<char32_t> teclas = teclasDe(referencia);
     for (auto _ : state) {
         SesionExamen sesion;
-        fijarConstantes(sesion);
         prepararEjecucion(sesion,
                           aU16(QString(referencia).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))));
         MedidorLineasTexto medidor;

@@ -79,7 +79,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t tam
     using namespace tecladas;
     FuzzedDataProvider datos(bytes, tamano);
     SesionExamen sesion;
-    fijarConstantes(sesion);
     sesion.paginaPendiente = datos.ConsumeBool();
     const bool repetir = datos.ConsumeBool();
     prepararEjecucion(sesion, objetivoAlAzar(datos));

@@ -246,7 +246,6 @@ void frm_principal::crearControles() {
 void frm_principal::Form_Load() {
     Timer1->stop();
     cmdDetener->setEnabled(false);
-    fijarConstantes(sesion_);
     maskTiempo->setText(QStringLiteral(" 1"));
     MaskPuntMin->setText(QStringLiteral("100"));
     MaskPuntApr->setText(QStringLiteral("280"));
@@ -260,21 +259,18 @@ void frm_principal::cmdIniciar_Click() {
     if (Timer1->isActive()) {
         return;
     }
-    const AjustesLeidos ajustes{
-        leerTiempo(aU16(maskTiempo->displayText())), leerUmbral(aU16(MaskPuntMin->displayText())),
-        leerUmbral(aU16(MaskPuntApr->displayText())), leerUmbral(aU16(MaskPuntMax->displayText()))};
-    sesion_.tiempoMax = ajustes.tiempoMax;
-    sesion_.puntMin = ajustes.puntMin.value_or(0);
-    sesion_.puntApr = ajustes.puntApr.value_or(0);
-    sesion_.puntMax = ajustes.puntMax.value_or(0);
-
+    const RechazoInicio rechazo =
+        iniciarEjecucion(sesion_,
+                         {aU16(maskTiempo->displayText()), aU16(MaskPuntMin->displayText()),
+                          aU16(MaskPuntApr->displayText()), aU16(MaskPuntMax->displayText())},
+                         textoConSaltosCrLf(*texto->document()));
     auto rechazar = [this](const QString& mensaje, QWidget* foco) {
         entorno_->mostrarMensaje(this, mensaje);
         if (foco != nullptr) {
             foco->setFocus();
         }
     };
-    switch (comprobarInicio(texto->document()->isEmpty(), ajustes)) {
+    switch (rechazo) {
     case RechazoInicio::Ninguno:
         break;
     case RechazoInicio::SinTexto:
@@ -293,7 +289,6 @@ void frm_principal::cmdIniciar_Click() {
         return rechazar(textos::aprNoInferiorMax(), MaskPuntApr);
     }
 
-    prepararEjecucion(sesion_, textoConSaltosCrLf(*texto->document()));
     textoact->clear();
     medidor_.ajustarA(*texto);
     // The page shows the reference from its first line, with the caret at its start.
