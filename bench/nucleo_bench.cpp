@@ -1,6 +1,5 @@
 // Bound 1: the judge plus the paging step with the real line measurer, per keystroke.
 #include "apoyo.h"
-#include "ventana_banco.h"
 
 #include "engine/evaluacion.h"
 #include "engine/sesion_examen.h"

@@ -1,6 +1,7 @@
 #include "ui/caja_escritura.h"
 
 #include "engine/evaluacion.h"
+#include "ui/barra_desplazamiento.h"
 #include "ui/parrafos_partidos.h"
 #include "ui/teclado.h"
 
@@ -37,6 +38,9 @@ CajaEscritura::CajaEscritura(QWidget* padre)
     setAcceptDrops(false);
     viewport()->setAcceptDrops(false);
     setTabChangesFocus(false);
+    setVerticalScrollBar(new BarraDesplazamiento);
+    // A click does not place the caret where the text goes on (see `anadirAlFinal`).
+    viewport()->setCursor(Qt::ForbiddenCursor);
 }
 
 void CajaEscritura::anadirAlFinal(char32_t caracter) {
@@ -102,14 +106,13 @@ bool CajaEscritura::event(QEvent* evento) {
 
 void CajaEscritura::keyPressEvent(QKeyEvent* evento) {
     evento->accept();
-    if (filtrarTecla && !filtrarTecla(codigoTecla(evento->key()), estadoMayusculas(evento->modifiers()))) {
+    bool cancelada = false;
+    Q_EMIT teclaPulsada(codigoTecla(evento->key()), estadoMayusculas(evento->modifiers()), &cancelada);
+    if (cancelada) {
         return;
     }
     if (esNavegacion(evento->key())) {
         QPlainTextEdit::keyPressEvent(evento);
-        return;
-    }
-    if (!juzgarCaracter) {
         return;
     }
     for (const char32_t caracter : caracteresDeTecla(*evento)) {
@@ -117,7 +120,7 @@ void CajaEscritura::keyPressEvent(QKeyEvent* evento) {
         if (!isEnabled()) {
             break;
         }
-        juzgarCaracter(caracter);
+        Q_EMIT caracterEscrito(caracter);
     }
 }
 
@@ -126,16 +129,14 @@ void CajaEscritura::inputMethodEvent(QInputMethodEvent* evento) {
     evento->accept();
     const std::vector<char32_t> caracteres = puntosDeCodigo(evento->commitString());
     if (caracteres.size() > kMaximoPorComposicion) {
-        if (rechazarPegado) {
-            rechazarPegado();
-        }
+        Q_EMIT pegadoRechazado();
         return;
     }
     for (const char32_t caracter : caracteres) {
-        if (!juzgarCaracter || !isEnabled()) {
+        if (!isEnabled()) {
             break;
         }
-        juzgarCaracter(caracter);
+        Q_EMIT caracterEscrito(caracter);
     }
 }
 

@@ -2,6 +2,26 @@
 
 namespace tecladas::textos {
 
+QString falloLectura(FalloLectura fallo, const std::error_code& error) {
+    switch (fallo) {
+    case FalloLectura::Ninguno:
+        break;
+    case FalloLectura::NoExiste:
+        return archivoNoExiste();
+    case FalloLectura::DemasiadoGrande:
+        return archivoDemasiadoGrande();
+    case FalloLectura::NoEsTexto:
+        return archivoNoEsTexto();
+    case FalloLectura::Otro:
+        // A reason with no system text of its own: a pipe or a device is not a file to read.
+        if (error == std::errc::not_supported) {
+            return archivoEspecial();
+        }
+        return QString::fromLocal8Bit(error.message());
+    }
+    return {};
+}
+
 QString bienvenida() {
     const QString crlf = QStringLiteral("\r\n");
     return QStringLiteral(

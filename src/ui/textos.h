@@ -1,13 +1,14 @@
 #pragma once
 
+#include "input/lectura_archivo.h"
+
 #include <QString>
+
+#include <system_error>
 
 /// The program's own texts, exactly as the user reads them.
 namespace tecladas::textos {
 
-inline QString tituloVentana() {
-    return QStringLiteral("Tecladas - Simulación del examen de mecanografía de Auxiliar Administrativo");
-}
 inline QString tituloAplicacion() {
     return QStringLiteral("Tecladas");
 }
@@ -85,28 +86,8 @@ inline QString impresionFallida() {
     return QStringLiteral("No se ha podido imprimir.");
 }
 
-// Names and descriptions that screen readers say for controls without a caption of their own.
-inline QString nombreMinutos() {
-    return QStringLiteral("Tiempo, minutos");
-}
-inline QString nombreSegundos() {
-    return QStringLiteral("Tiempo, segundos");
-}
-inline QString nombreEscritura() {
-    return QStringLiteral("Texto escrito");
-}
-inline QString nombreAviso() {
-    return QStringLiteral("Aviso");
-}
-inline QString descripcionAciertosMin() {
-    return QStringLiteral("Aciertos por minuto");
-}
-inline QString descripcionEscritura() {
-    return QStringLiteral("Copie aquí el texto de referencia. Las teclas equivocadas no se escriben.");
-}
-inline QString descripcionReferencia() {
-    return QStringLiteral("Texto de referencia que hay que copiar");
-}
+/// Why a file could not be read, as the user reads it; `error` is the system's reason for `Otro`.
+QString falloLectura(FalloLectura fallo, const std::error_code& error);
 
 /// The text the reference box shows at start-up: four paragraphs joined by CR LF.
 QString bienvenida();

@@ -20,7 +20,6 @@ namespace {
 
 class CajaEscrituraTest : public prueba::VentanaPrueba {
 protected:
-    CajaEscritura& caja() const { return *control<CajaEscritura>("textoact"); }
     void componer(const QString& confirmado, const QString& preedicion = {}, int reemplazar = 0) {
         QInputMethodEvent evento(preedicion, {});
         evento.setCommitString(confirmado, -reemplazar, reemplazar);
@@ -111,7 +110,7 @@ TEST_F(CajaEscrituraTest, InputMethodCommitsCtrlAltAltGrAndTabAreTyped) {
     EXPECT_TRUE(textoact()->hasFocus());
     componer(QStringLiteral("nim"), QStringLiteral("o"));
     EXPECT_EQ(textoact()->toPlainText(), QStringLiteral("á\t@€\t\tnim"));
-    EXPECT_TRUE(caja().document()->lastBlock().layout()->preeditAreaText().isEmpty());
+    EXPECT_TRUE(textoact()->document()->lastBlock().layout()->preeditAreaText().isEmpty());
     componer(QStringLiteral("o"));
     EXPECT_EQ(registro->pitidos, 0);
     EXPECT_EQ(registro->mensajes, QStringList{textos::textoCompletado()});
@@ -126,18 +125,18 @@ TEST_F(CajaEscrituraTest, ALongParagraphIsSplitWhereItWrapsWithoutShowingOrCopyi
                                 : QStringLiteral("según las bases, ");
     }
     for (const char32_t c : texto.toUcs4()) {
-        caja().anadirAlFinal(c == U'\n' ? kTeclaEnter : c);
+        textoact()->anadirAlFinal(c == U'\n' ? kTeclaEnter : c);
     }
-    caja().moveCursor(QTextCursor::Start); // as a click would put it
-    caja().anadirAlFinal(U'.');
+    textoact()->moveCursor(QTextCursor::Start); // as a click would put it
+    textoact()->anadirAlFinal(U'.');
     texto += QLatin1Char('.');
-    EXPECT_GT(caja().document()->blockCount(), 3) << "three paragraphs held in more blocks";
-    EXPECT_EQ(prueba::lineasVisuales(caja()), prueba::lineasEnUnaCajaComo(caja(), texto));
-    EXPECT_EQ(caja().contenido(), texto);
-    EXPECT_EQ(caja().textCursor().position(), caja().document()->characterCount() - 1);
+    EXPECT_GT(textoact()->document()->blockCount(), 3) << "three paragraphs held in more blocks";
+    EXPECT_EQ(prueba::lineasVisuales(*textoact()), prueba::lineasEnUnaCajaComo(*textoact(), texto));
+    EXPECT_EQ(textoact()->contenido(), texto);
+    EXPECT_EQ(textoact()->textCursor().position(), textoact()->document()->characterCount() - 1);
 
-    caja().selectAll();
-    caja().copy();
+    textoact()->selectAll();
+    textoact()->copy();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), texto);
     QGuiApplication::clipboard()->clear();
 }
