@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <new>
+#include <utility>
 
 /// The resources live in a static library: they must be registered by hand.
 static void registrarRecursos() {
@@ -124,31 +125,20 @@ void frm_principal::cmdIniciar_Click() {
                          {aU16(ui->maskTiempo->displayText()), aU16(ui->MaskPuntMin->displayText()),
                           aU16(ui->MaskPuntApr->displayText()), aU16(ui->MaskPuntMax->displayText())},
                          textoConSaltosCrLf(*ui->texto->document()));
-    auto rechazar = [this](const QString& mensaje, QWidget* foco) {
-        entorno_->mostrarMensaje(this, mensaje);
-        if (foco != nullptr) {
-            foco->setFocus();
+    if (rechazo != RechazoInicio::Ninguno) {
+        entorno_->mostrarMensaje(this, textos::rechazoInicio(rechazo));
+        // The box to put right; an empty reference has none.
+        const std::pair<RechazoInicio, QLineEdit*> cajas[] = {
+            {RechazoInicio::SinTiempo, ui->maskTiempo},         {RechazoInicio::SinPuntMin, ui->MaskPuntMin},
+            {RechazoInicio::MinNoInferiorApr, ui->MaskPuntMin}, {RechazoInicio::SinPuntApr, ui->MaskPuntApr},
+            {RechazoInicio::AprNoInferiorMax, ui->MaskPuntApr}, {RechazoInicio::SinPuntMax, ui->MaskPuntMax}};
+        for (const auto& [motivo, caja] : cajas) {
+            if (motivo == rechazo) {
+                caja->setFocus();
+            }
         }
-    };
-    switch (rechazo) {
-    case RechazoInicio::Ninguno:
-        break;
-    case RechazoInicio::SinTexto:
-        return rechazar(textos::sinTexto(), nullptr);
-    case RechazoInicio::SinTiempo:
-        return rechazar(textos::sinTiempo(), ui->maskTiempo);
-    case RechazoInicio::SinPuntMin:
-        return rechazar(textos::sinPuntMin(), ui->MaskPuntMin);
-    case RechazoInicio::SinPuntApr:
-        return rechazar(textos::sinPuntApr(), ui->MaskPuntApr);
-    case RechazoInicio::SinPuntMax:
-        return rechazar(textos::sinPuntMax(), ui->MaskPuntMax);
-    case RechazoInicio::MinNoInferiorApr:
-        return rechazar(textos::minNoInferiorApr(), ui->MaskPuntMin);
-    case RechazoInicio::AprNoInferiorMax:
-        return rechazar(textos::aprNoInferiorMax(), ui->MaskPuntApr);
+        return;
     }
-
     ui->textoact->clear();
     // The page shows the reference from its first line, with the caret at its start.
     ui->texto->mostrar(sesion_.textoReferencia, 0);

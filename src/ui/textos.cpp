@@ -2,6 +2,28 @@
 
 namespace tecladas::textos {
 
+QString rechazoInicio(RechazoInicio rechazo) {
+    switch (rechazo) {
+    case RechazoInicio::Ninguno:
+        break;
+    case RechazoInicio::SinTexto:
+        return sinTexto();
+    case RechazoInicio::SinTiempo:
+        return sinTiempo();
+    case RechazoInicio::SinPuntMin:
+        return sinPuntMin();
+    case RechazoInicio::SinPuntApr:
+        return sinPuntApr();
+    case RechazoInicio::SinPuntMax:
+        return sinPuntMax();
+    case RechazoInicio::MinNoInferiorApr:
+        return minNoInferiorApr();
+    case RechazoInicio::AprNoInferiorMax:
+        return aprNoInferiorMax();
+    }
+    return {};
+}
+
 QString falloLectura(FalloLectura fallo, const std::error_code& error) {
     switch (fallo) {
     case FalloLectura::Ninguno:

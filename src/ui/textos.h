@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ajustes.h"
 #include "input/lectura_archivo.h"
 
 #include <QString>
@@ -85,6 +86,9 @@ inline QString sinImpresora() {
 inline QString impresionFallida() {
     return QStringLiteral("No se ha podido imprimir.");
 }
+
+/// Why Start refused to begin a run, as the user reads it (one of the texts above).
+QString rechazoInicio(RechazoInicio rechazo);
 
 /// Why a file could not be read, as the user reads it; `error` is the system's reason for `Otro`.
 QString falloLectura(FalloLectura fallo, const std::error_code& error);
