@@ -484,6 +484,10 @@ void frm_principal::ActualizarResultados() {
 
 void frm_principal::FinalizarPrueba() {
     Timer1->stop();
+    // The window itself takes the focus before the focused control is disabled, or Qt would hand
+    // it on to the editable reference box. A typist who has not seen the end types on: the Space
+    // or Enter closes the end's message, and nothing after it edits a text or presses a button.
+    setFocus();
     texto->setReadOnly(false);
     // The box's own document still holds the text the run started on.
     pagina_->restaurar();

@@ -39,9 +39,24 @@ protected:
         };
         return notaLeida;
     }
+    /// A typist who has not seen the end types on, with Enter and Space among the keys: no text,
+    /// figure or control changes, and no run starts.
+    void expectTecleoSinEfecto() {
+        const QString antes =
+            QStringList({texto()->toPlainText(), textoact()->toPlainText(), cifras()}).join(u'|');
+        const QStringList mensajes = registro->mensajes;
+        QWidget* foco = ventana->focusWidget();
+        ASSERT_NE(foco, nullptr);
+        QTest::keyClick(foco, Qt::Key_Return);
+        QTest::keyClicks(foco, u"mas 1"_s);
+        EXPECT_EQ(QStringList({texto()->toPlainText(), textoact()->toPlainText(), cifras()}).join(u'|'),
+                  antes);
+        EXPECT_EQ(registro->mensajes, mensajes);
+        expectEnCurso(false);
+    }
     /// The run has ended with its grade shown, and a Start right after it begins a clean run.
     void expectFinYNuevoInicio() {
-        expectEnCurso(false);
+        expectTecleoSinEfecto();
         EXPECT_FALSE(etiqueta("lblNota")->text().isEmpty());
         registro->mensajes.clear();
         iniciar();
@@ -164,6 +179,7 @@ TEST_F(FrmPrincipalTest, StopOrTheTextsEndShowsTheFiguresAndGradeThenItsMessage)
         if (c.mensaje == alto) {
             QTest::mouseClick(boton("cmdDetener"), Qt::LeftButton);
         }
+        expectTecleoSinEfecto();
         EXPECT_EQ(registro->mensajes, QStringList{c.mensaje});
         EXPECT_EQ(nota, c.cifras.section(u' ', -1)) << "the grade is on screen before the message";
         EXPECT_EQ(cifras(), c.cifras);
@@ -208,7 +224,7 @@ TEST_F(FrmPrincipalTest, TicksRefreshTheFiguresAndTheLastOneEndsTheRun) {
     EXPECT_EQ(registro->mensajes, QStringList{textos::finTiempo()});
     EXPECT_EQ(nota, u"0,00"_s);
     EXPECT_EQ(cifras(), u"10 40 1 0 10,00 -30,00 0,00"_s);
-    expectEnCurso(false);
+    expectTecleoSinEfecto();
 }
 
 TEST_F(FrmPrincipalTest, ALongTextTurnsItsPageOnLine16AndIsRestoredAtTheEnd) {
