@@ -12,7 +12,10 @@
 namespace tecladas {
 
 CajaReferencia::CajaReferencia(QWidget* padre)
-    : QPlainTextEdit(padre) {}
+    : QPlainTextEdit(padre) {
+    // As in the platform's standard multi-line box, Tab moves on; a loaded text keeps its tabs.
+    setTabChangesFocus(true);
+}
 
 void CajaReferencia::mouseMoveEvent(QMouseEvent* evento) {
     const bool conBoton = evento->buttons() != Qt::NoButton;

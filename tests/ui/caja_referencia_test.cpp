@@ -43,8 +43,13 @@ TEST_F(CajaReferenciaTest, NoEditReachesItDuringARunAndTypingDoesAfterwards) {
     EXPECT_EQ(texto()->toPlainText(), QStringLiteral("uno dos tres"));
 
     ventana->cmdDetener_Click();
+    texto()->setFocus();
     texto()->moveCursor(QTextCursor::End);
     QTest::keyClicks(texto(), QStringLiteral("c"));
+    QTest::keyClick(texto(), Qt::Key_Tab);
+    EXPECT_EQ(ventana->focusWidget(), boton("cmdIniciar"));
+    QTest::keyClick(boton("cmdIniciar"), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(ventana->focusWidget(), texto());
     EXPECT_EQ(texto()->toPlainText(), QStringLiteral("uno dos tresc"));
 }
 
