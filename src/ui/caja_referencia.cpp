@@ -51,6 +51,7 @@ void CajaReferencia::insertFromMimeData(const QMimeData* datos) {
     }
     QString pegado = datos->text();
     pegado.remove(QChar(u'\0'));
+    pegado = pegado.normalized(QString::NormalizationForm_C);
     if (pegado.isEmpty()) {
         return;
     }

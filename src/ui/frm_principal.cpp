@@ -352,6 +352,8 @@ void frm_principal::cmdCargar_Click() {
     try {
         QString cargado = aQString(lectura.texto);
         std::u16string().swap(lectura.texto); // only one copy of a large text at a time
+        // An accent written as its own combining mark becomes one letter, which its key types.
+        cargado = cargado.normalized(QString::NormalizationForm_C);
         texto->setPlainText(cargado);
     } catch (const std::bad_alloc&) {
         entorno_->mostrarError(this, textos::archivoDemasiadoGrande());

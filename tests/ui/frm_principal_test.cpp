@@ -166,12 +166,14 @@ TEST_F(FrmPrincipalTest, StopOrTheTextsEndShowsTheFiguresAndGradeThenItsMessage)
         {"stop", u"abcdef"_s, u"abc"_s, 2, alto, u"3 0 0 2 90,00 90,00 0,00"_s},
         {"welcome_text", bienvenidaMostrada(), {}, 30, fin, u"1005 0 0 30 2010,00 2010,00 10,00"_s},
         {"accents", u"Ñandú"_s, {}, 30, fin, u"7 0 0 30 14,00 14,00 0,00"_s},
+        {"combining_accents", u"Camio\u0301n"_s, u"Camión"_s, 30, fin, u"8 0 0 30 16,00 16,00 0,00"_s},
         {"line_breaks", u"uno\ndos\rtres"_s, u"uno\ndos\ntres"_s, 30, fin, u"12 0 0 30 24,00 24,00 0,00"_s}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
         registro->mensajes.clear();
-        iniciarCon(c.referencia);
+        texto()->setPlainText(c.referencia);
         const QString referencia = texto()->toPlainText();
+        iniciarCon(c.referencia);
         ticks(c.segundos);
         const QString& nota = notaAlAvisar();
         const QString teclas = c.teclas.isEmpty() ? c.referencia : c.teclas;
