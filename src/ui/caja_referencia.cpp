@@ -12,7 +12,10 @@
 namespace tecladas {
 
 CajaReferencia::CajaReferencia(QWidget* padre)
-    : QPlainTextEdit(padre) {}
+    : QPlainTextEdit(padre) {
+    // As in the platform's standard multi-line box, Tab moves on; a loaded text keeps its tabs.
+    setTabChangesFocus(true);
+}
 
 void CajaReferencia::mouseMoveEvent(QMouseEvent* evento) {
     const bool conBoton = evento->buttons() != Qt::NoButton;
@@ -48,6 +51,7 @@ void CajaReferencia::insertFromMimeData(const QMimeData* datos) {
     }
     QString pegado = datos->text();
     pegado.remove(QChar(u'\0'));
+    pegado = pegado.normalized(QString::NormalizationForm_C);
     if (pegado.isEmpty()) {
         return;
     }
