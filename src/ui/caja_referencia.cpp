@@ -32,6 +32,8 @@ bool esSalto(char16_t c) {
 CajaReferencia::CajaReferencia(QWidget* padre)
     : QPlainTextEdit(padre)
     , pagina_(new QTextDocument(this)) {
+    // As in the platform's standard multi-line box, Tab moves on; a loaded text keeps its tabs.
+    setTabChangesFocus(true);
     setVerticalScrollBar(new BarraDesplazamiento);
     pagina_->setDocumentLayout(new QPlainTextDocumentLayout(pagina_));
     pagina_->setUndoRedoEnabled(false);
@@ -72,6 +74,7 @@ void CajaReferencia::insertFromMimeData(const QMimeData* datos) {
     }
     QString pegado = datos->text();
     pegado.remove(QChar(u'\0'));
+    pegado = pegado.normalized(QString::NormalizationForm_C);
     if (pegado.isEmpty()) {
         return;
     }

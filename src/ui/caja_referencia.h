@@ -13,8 +13,9 @@ class QTextDocument;
 namespace tecladas {
 
 /// The reference box. Outside a run the user may type or paste a text into it; a paste or a drop
-/// inserts plain text only, without the null characters that no key can type, and never goes
-/// through Qt's own paste, which crashes on X11 when the clipboard is empty.
+/// inserts plain text only, composed (NFC) and without the null characters that no key can type,
+/// and never goes through Qt's own paste, which crashes on X11 when the clipboard is empty. Tab
+/// moves the focus on, as in any standard multi-line box.
 ///
 /// During a run it shows pages: the reference from the start of the current page, in a document
 /// of its own, while the user's document (with its undo history) waits untouched for the end of

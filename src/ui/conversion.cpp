@@ -5,8 +5,9 @@
 namespace tecladas {
 
 std::u16string textoConSaltosCrLf(const QTextDocument& documento) {
-    // The raw text keeps non-breaking spaces, which toPlainText() would turn into blanks.
-    const QString crudo = documento.toRawText();
+    // The raw text keeps non-breaking spaces, which toPlainText() would turn into blanks. Composing
+    // catches a combining accent typed or pasted after its letter.
+    const QString crudo = documento.toRawText().normalized(QString::NormalizationForm_C);
     std::u16string texto;
     texto.reserve(static_cast<std::size_t>(crudo.size()) + static_cast<std::size_t>(documento.blockCount()));
     for (const QChar c : crudo) {

@@ -29,7 +29,14 @@ void EntornoEscritorio::mostrarError(QWidget* padre, const QString& texto) {
 }
 
 QString EntornoEscritorio::elegirArchivo(QWidget* padre, const QString& titulo, const QString& filtro) {
-    return QFileDialog::getOpenFileName(padre, titulo, QString(), filtro);
+    QFileDialog dialogo(padre, titulo, QString(), filtro);
+    // Qt's open dialog refuses a typed name that does not exist with a box of its own; any name
+    // goes through, so that the window says what is wrong as for every other failure of a load.
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    if (dialogo.exec() != QDialog::Accepted) {
+        return QString();
+    }
+    return dialogo.selectedFiles().value(0);
 }
 
 void EntornoEscritorio::pitar() {

@@ -18,7 +18,8 @@ public:
     virtual void mostrarMensaje(QWidget* padre, const QString& texto) = 0;
     /// A modal message titled "Error" with the warning icon and only an OK button.
     virtual void mostrarError(QWidget* padre, const QString& texto) = 0;
-    /// The open-file dialog; an empty name when the user cancels.
+    /// The open-file dialog; an empty name when the user cancels. A typed name is given back
+    /// whether or not its file exists: the caller checks it.
     virtual QString elegirArchivo(QWidget* padre, const QString& titulo, const QString& filtro) = 0;
     virtual void pitar() = 0;
     /// The default printer, or none when the system has no printer.

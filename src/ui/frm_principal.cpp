@@ -178,6 +178,8 @@ void frm_principal::cmdCargar_Click() {
     try {
         QString cargado = aQString(lectura.texto);
         std::u16string().swap(lectura.texto); // only one copy of a large text at a time
+        // An accent written as its own combining mark becomes one letter, which its key types.
+        cargado = cargado.normalized(QString::NormalizationForm_C);
         ui->texto->setPlainText(cargado);
     } catch (const std::bad_alloc&) {
         entorno_->mostrarError(this, textos::archivoDemasiadoGrande());
@@ -305,6 +307,10 @@ void frm_principal::ActualizarResultados() {
 }
 
 void frm_principal::FinalizarPrueba() {
+    // The window itself takes the focus before the focused control is disabled, or Qt would hand
+    // it on to the editable reference box. A typist who has not seen the end types on: the Space
+    // or Enter closes the end's message, and nothing after it edits a text or presses a button.
+    setFocus();
     ponerEnCurso(false);
     // The box's own document still holds the text the run started on.
     ui->texto->restaurar();

@@ -55,7 +55,8 @@ int estadoMayusculas(Qt::KeyboardModifiers modificadores) {
 
 std::vector<char32_t> puntosDeCodigo(const QString& texto) {
     std::vector<char32_t> puntos;
-    for (const char32_t c : texto.toUcs4()) {
+    // Composed as the reference text is: a letter and its accent in one key or commit are one.
+    for (const char32_t c : texto.normalized(QString::NormalizationForm_C).toUcs4()) {
         puntos.push_back(c);
     }
     return puntos;

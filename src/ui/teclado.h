@@ -23,7 +23,7 @@ int estadoMayusculas(Qt::KeyboardModifiers modificadores);
 /// type nothing.
 std::vector<char32_t> caracteresDeTecla(const QKeyEvent& evento);
 
-/// The code points of a text.
+/// The code points of a text, composed (NFC).
 std::vector<char32_t> puntosDeCodigo(const QString& texto);
 
 } // namespace tecladas

@@ -50,18 +50,18 @@ protected:
     }
 };
 
-TEST_F(CajaReferenciaTest, PasteOutsideARunInsertsPlainTextWithoutNullCharacters) {
+TEST_F(CajaReferenciaTest, PasteOutsideARunInsertsComposedPlainTextWithoutNullCharacters) {
     texto()->setPlainText(QStringLiteral("inicio"));
     texto()->moveCursor(QTextCursor::End);
     auto* datos = new QMimeData;
     datos->setHtml(QStringLiteral("<b>negrita</b>"));
-    datos->setText(QStringLiteral(" uno\r\ndos").append(QChar(u'\0')).append(QStringLiteral("tres")));
+    datos->setText(QStringLiteral(" uno\r\ndo\u0301s").append(QChar(u'\0')).append(QStringLiteral("tres")));
     QGuiApplication::clipboard()->setMimeData(datos);
     QTest::keyClick(texto(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(texto()->toPlainText(), QStringLiteral("inicio uno\ndostres"));
+    EXPECT_EQ(texto()->toPlainText(), QStringLiteral("inicio uno\nd\u00F3stres"));
 }
 
-TEST_F(CajaReferenciaTest, NoEditReachesItDuringARunAndTypingDoesAfterwards) {
+TEST_F(CajaReferenciaTest, NoEditReachesItDuringARunAndTypingDoesAfterwardsWhileTabMovesOn) {
     iniciarCon(QStringLiteral("uno dos tres"));
     QGuiApplication::clipboard()->setText(QStringLiteral("pegado"));
     texto()->moveCursor(QTextCursor::End);
@@ -74,8 +74,13 @@ TEST_F(CajaReferenciaTest, NoEditReachesItDuringARunAndTypingDoesAfterwards) {
     EXPECT_EQ(texto()->toPlainText(), QStringLiteral("uno dos tres"));
 
     ventana->cmdDetener_Click();
+    texto()->setFocus();
     texto()->moveCursor(QTextCursor::End);
     QTest::keyClicks(texto(), QStringLiteral("c"));
+    QTest::keyClick(texto(), Qt::Key_Tab);
+    EXPECT_EQ(ventana->focusWidget(), boton("cmdIniciar"));
+    QTest::keyClick(boton("cmdIniciar"), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(ventana->focusWidget(), texto());
     EXPECT_EQ(texto()->toPlainText(), QStringLiteral("uno dos tresc"));
 }
 

@@ -55,6 +55,7 @@ TEST_F(CargaDificilTest, AFileIsLoadedDecodedOrRefusedForWhatItHolds) {
         // bytes, error, text loaded
         {"Cami\xF3n\r\nsegunda l\xEDnea", {}, u"Camión\nsegunda línea"_s},
         {"caf\xE9 \xC3 \x80", {}, u"café Ã €"_s},                 // not UTF-8: Windows-1252
+        {"Camio\xCC\x81n", {}, u"Camión"_s},                      // a combining accent: composed
         {QByteArray::fromHex("fffe6100f1000a00"), {}, u"añ\n"_s}, // UTF-16 with its byte-order mark
         {{}, {}, {}},
         {"\xEF\xBB\xBF", {}, {}},

@@ -7,13 +7,14 @@
 namespace tecladas {
 namespace {
 
-TEST(ConversionTest, EveryLineBreakOfTheDocumentBecomesCrLfAndNothingElseChanges) {
+TEST(ConversionTest, EveryLineBreakOfTheDocumentBecomesCrLfAndAccentsAreComposed) {
     const std::pair<QString, std::u16string> casos[] = {
         {QStringLiteral("uno\r\ndos\r\n"), u"uno\r\ndos\r\n"},
         {QStringLiteral("uno\ndos\n"), u"uno\r\ndos\r\n"},
         {QStringLiteral("uno\rdos\r"), u"uno\r\ndos\r\n"},
         {QStringLiteral("uno\u2028dos\u2029"), u"uno\r\ndos\r\n"},
         {QStringLiteral("a\u00A0b\tc"), u"a\u00A0b\tc"},
+        {QStringLiteral("Cami\u00F3n cafe\u0301"), u"Cami\u00F3n caf\u00E9"},
     };
     for (const auto& [original, esperado] : casos) {
         QTextDocument documento;

@@ -6,13 +6,16 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileIconProvider>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 namespace tecladas {
 namespace {
@@ -24,8 +27,9 @@ class EntornoEscritorioTest : public ::testing::Test {
 protected:
     /// Runs `abrir`, which opens a modal dialog, and returns what the dialog showed: its title,
     /// the text and icon of a message or the filters of a file dialog, the captions of its buttons.
-    /// Then closes the dialog, as its Cancel button would.
-    static QStringList mostrado(const std::function<void()>& abrir) {
+    /// Then closes the dialog, as its Cancel button would, or types `nombre` into a file dialog and
+    /// opens it; any box the dialog opens in its turn is shown and closed as well.
+    static QStringList mostrado(const std::function<void()>& abrir, QString nombre = {}) {
         QStringList visto;
         QTimer sondeo;
         sondeo.setInterval(10);
@@ -34,7 +38,6 @@ protected:
             if (dialogo == nullptr) {
                 return;
             }
-            sondeo.stop();
             visto << dialogo->windowTitle();
             if (auto* caja = qobject_cast<QMessageBox*>(dialogo)) {
                 visto << caja->text() << QString::number(caja->icon());
@@ -45,10 +48,17 @@ protected:
                 visto << (b->isVisible() ? b->text() : QString());
             }
             visto.removeAll(QString());
-            dialogo->done(QDialog::Rejected);
+            auto* archivos = qobject_cast<QFileDialog*>(dialogo);
+            if (archivos != nullptr && !nombre.isEmpty()) {
+                archivos->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(std::exchange(nombre, {}));
+                QMetaObject::invokeMethod(archivos, &QDialog::accept, Qt::QueuedConnection);
+            } else {
+                dialogo->done(QDialog::Rejected);
+            }
         });
         sondeo.start();
         abrir();
+        sondeo.stop();
         return visto;
     }
 
@@ -63,7 +73,7 @@ TEST_F(EntornoEscritorioTest, MessagesBearTheirTitleAndIconAndOnlyASpanishOkButt
               QStringList({u"Error"_s, u"Hola"_s, QString::number(QMessageBox::Warning), u"Aceptar"_s}));
 }
 
-TEST_F(EntornoEscritorioTest, QtsOwnTextsAreSpanish) {
+TEST_F(EntornoEscritorioTest, QtsOwnTextsAreSpanishAndATypedNameGoesThroughTheFileDialog) {
     QString elegido = u"nada"_s;
     const QStringList dialogo =
         mostrado([&] { elegido = entorno.elegirArchivo(&padre, u"Cargar"_s, u"Textos (*.txt)"_s); });
@@ -72,6 +82,12 @@ TEST_F(EntornoEscritorioTest, QtsOwnTextsAreSpanish) {
         EXPECT_TRUE(dialogo.contains(esperado)) << dialogo.join(u'|').toStdString();
     }
     EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), u"Carpeta"_s);
+
+    const QTemporaryDir carpeta;
+    const QString falta = carpeta.filePath(u"no-existe.txt"_s);
+    const QStringList respuesta = mostrado([&] { elegido = entorno.elegirArchivo(&padre, {}, {}); }, falta);
+    EXPECT_EQ(elegido, falta) << "a typed name is left to the window to refuse: "
+                              << respuesta.join(u'|').toStdString();
 
     CajaReferencia referencia;
     const std::unique_ptr<QMenu> menu(referencia.createStandardContextMenu());

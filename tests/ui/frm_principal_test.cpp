@@ -39,9 +39,24 @@ protected:
         };
         return notaLeida;
     }
+    /// A typist who has not seen the end types on, with Enter and Space among the keys: no text,
+    /// figure or control changes, and no run starts.
+    void expectTecleoSinEfecto() {
+        const QString antes =
+            QStringList({texto()->toPlainText(), textoact()->toPlainText(), cifras()}).join(u'|');
+        const QStringList mensajes = registro->mensajes;
+        QWidget* foco = ventana->focusWidget();
+        ASSERT_NE(foco, nullptr);
+        QTest::keyClick(foco, Qt::Key_Return);
+        QTest::keyClicks(foco, u"mas 1"_s);
+        EXPECT_EQ(QStringList({texto()->toPlainText(), textoact()->toPlainText(), cifras()}).join(u'|'),
+                  antes);
+        EXPECT_EQ(registro->mensajes, mensajes);
+        expectEnCurso(false);
+    }
     /// The run has ended with its grade shown, and a Start right after it begins a clean run.
     void expectFinYNuevoInicio() {
-        expectEnCurso(false);
+        expectTecleoSinEfecto();
         EXPECT_FALSE(etiqueta("lblNota")->text().isEmpty());
         registro->mensajes.clear();
         iniciar();
@@ -152,12 +167,14 @@ TEST_F(FrmPrincipalTest, StopOrTheTextsEndShowsTheFiguresAndGradeThenItsMessage)
         {"stop", u"abcdef"_s, u"abc"_s, 2, alto, u"3 0 0 2 90,00 90,00 0,00"_s},
         {"welcome_text", bienvenidaMostrada(), {}, 30, fin, u"1005 0 0 30 2010,00 2010,00 10,00"_s},
         {"accents", u"Ñandú"_s, {}, 30, fin, u"7 0 0 30 14,00 14,00 0,00"_s},
+        {"combining_accents", u"Camio\u0301n"_s, u"Camión"_s, 30, fin, u"8 0 0 30 16,00 16,00 0,00"_s},
         {"line_breaks", u"uno\ndos\rtres"_s, u"uno\ndos\ntres"_s, 30, fin, u"12 0 0 30 24,00 24,00 0,00"_s}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
         registro->mensajes.clear();
-        iniciarCon(c.referencia);
+        texto()->setPlainText(c.referencia);
         const QString referencia = texto()->toPlainText();
+        iniciarCon(c.referencia);
         ticks(c.segundos);
         const QString& nota = notaAlAvisar();
         const QString teclas = c.teclas.isEmpty() ? c.referencia : c.teclas;
@@ -165,6 +182,7 @@ TEST_F(FrmPrincipalTest, StopOrTheTextsEndShowsTheFiguresAndGradeThenItsMessage)
         if (c.mensaje == alto) {
             QTest::mouseClick(boton("cmdDetener"), Qt::LeftButton);
         }
+        expectTecleoSinEfecto();
         EXPECT_EQ(registro->mensajes, QStringList{c.mensaje});
         EXPECT_EQ(nota, c.cifras.section(u' ', -1)) << "the grade is on screen before the message";
         EXPECT_EQ(cifras(), c.cifras);
@@ -209,7 +227,7 @@ TEST_F(FrmPrincipalTest, TicksRefreshTheFiguresAndTheLastOneEndsTheRun) {
     EXPECT_EQ(registro->mensajes, QStringList{textos::finTiempo()});
     EXPECT_EQ(nota, u"0,00"_s);
     EXPECT_EQ(cifras(), u"10 40 1 0 10,00 -30,00 0,00"_s);
-    expectEnCurso(false);
+    expectTecleoSinEfecto();
 }
 
 TEST_F(FrmPrincipalTest, ALongTextTurnsItsPageOnLine16AndIsRestoredAtTheEnd) {

@@ -38,6 +38,7 @@ TEST(TecladoTest, EnterTypesCarriageReturnWhileDeleteAndDeadKeysTypeNothing) {
         {Qt::Key_Delete, u"\x7f", {}},
         {Qt::Key_Dead_Acute, u"", {}},
         {Qt::Key_unknown, u"😀", {U'\U0001F600'}},
+        {Qt::Key_unknown, u"o\u0301", {U'\u00F3'}}, // an accent committed after its letter
     };
     for (const auto& caso : casos) {
         const QKeyEvent evento(QEvent::KeyPress, caso.tecla, Qt::NoModifier, QString::fromUtf16(caso.texto));

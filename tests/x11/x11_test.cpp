@@ -78,11 +78,16 @@ TEST_F(X11Test, AnEmptyClipboardCrashesNeitherBoxAndNoPasteCutOrUndoReachesTheTy
     EXPECT_EQ(registro->pitidos, 0);
 }
 
-TEST_F(X11Test, AltOrCtrlAloneIsCancelledWhileCtrlAltIAndTabTypeTabs) {
+TEST_F(X11Test, AltOrCtrlAloneIsCancelledWhileCtrlAltIAndTabTypeTabsAndKeysAfterTheEndGoNowhere) {
     iniciarCon(QStringLiteral("x\t\tyz"));
     // On X11, Alt+X carries the text "x" and Ctrl+Alt+I a tab.
     xdotool(QStringLiteral("key alt+x ctrl+x x ctrl+alt+i Tab y"));
     ASSERT_TRUE(contiene(textoact(), QStringLiteral("x\t\ty")));
+    // "z" ends the run; the typist types on, then clicks into the reference text and types there.
+    xdotool(QStringLiteral("key z Return m a s space ") + en(texto()->viewport(), QPoint(3, 5)) +
+            QStringLiteral("click 1 key k"));
+    ASSERT_TRUE(contiene(texto(), QStringLiteral("kx\t\tyz"))) << texto()->toPlainText().toStdString();
+    EXPECT_EQ(textoact()->toPlainText(), QStringLiteral("x\t\tyz"));
     EXPECT_EQ(registro->pitidos, 0);
 }
 
