@@ -4,8 +4,12 @@
 #include <QClipboard>
 #include <QDeadlineTimer>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
 
 #include <csignal>
+#include <filesystem>
+#include <fstream>
 
 #include <sys/prctl.h>
 
@@ -100,8 +104,41 @@ TEST_F(X11Test, DraggingTheReferenceTextOntoTheTypingBoxIsRefused) {
     EXPECT_EQ(texto()->toPlainText(), QStringLiteral("abcdef ghijkl mnopqr"));
 }
 
+TEST_F(X11Test, DeadKeysTypedWhileTheWindowIsBusyAreJudgedInTheOrderTyped) {
+    iniciarCon(QStringLiteral("ópera día túnel"));
+    QProcess teclas; // at 80 ms a key, with the window frozen while the first ones queue up
+    teclas.start(QStringLiteral("xdotool"), QStringLiteral("key --delay 80 dead_acute o p e r a space d dead_acute "
+                                                           "i a space t dead_acute u n e l")
+                                                .split(QLatin1Char(' ')));
+    ASSERT_TRUE(teclas.waitForStarted(5000));
+    QThread::msleep(1200);
+    ASSERT_TRUE(esperarA([&] { return teclas.state() == QProcess::NotRunning; }));
+    EXPECT_TRUE(contiene(textoact(), QStringLiteral("ópera día túnel"))) << textoact()->toPlainText().toStdString();
+    EXPECT_EQ(registro->pitidos, 0);
+}
+
 } // namespace
 } // namespace tecladas
+
+/// An XKB folder like the system's in `carpeta`, whose default layout is the Spanish one. Xvfb
+/// keeps the layout it started with whatever setxkbmap or xkbcomp send it, so the keys of the
+/// tests are Spanish from the start: dead keys where a Spanish keyboard has them.
+static void teclasEspanolas(const std::filesystem::path& carpeta) {
+    namespace fs = std::filesystem;
+    const fs::path sistema = "/usr/share/X11/xkb";
+    fs::create_directories(carpeta / "symbols");
+    for (const auto& entrada : fs::directory_iterator(sistema)) {
+        if (entrada.path().filename() != "symbols") {
+            fs::create_directory_symlink(entrada.path(), carpeta / entrada.path().filename());
+        }
+    }
+    for (const auto& entrada : fs::directory_iterator(sistema / "symbols")) {
+        if (entrada.path().filename() != "us") {
+            fs::create_symlink(entrada.path(), carpeta / "symbols" / entrada.path().filename());
+        }
+    }
+    std::ofstream(carpeta / "symbols" / "us") << "default xkb_symbols \"basic\" { include \"es(basic)\" };\n";
+}
 
 // The tests run on a private Xvfb, so that synthetic keys never reach the user's own desktop,
 // with Qt's xcb platform. Without an X server they are skipped and the program exits with 77.
@@ -111,9 +148,11 @@ int main(int argc, char* argv[]) {
     xvfb.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); }); // goes with the tests
     xvfb.setStandardErrorFile(QProcess::nullDevice());
     // Xvfb writes its display number on standard output once it is ready.
-    xvfb.start(
-        QStringLiteral("Xvfb"),
-        QStringLiteral("-displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset").split(QLatin1Char(' ')));
+    const QTemporaryDir xkb;
+    teclasEspanolas(xkb.path().toStdString());
+    xvfb.start(QStringLiteral("Xvfb"),
+               QStringLiteral("-displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset -xkbdir").split(QLatin1Char(' ')) +
+                   QStringList{xkb.path()});
     while (!xvfb.canReadLine() && xvfb.waitForReadyRead(10000)) {
     }
     const QByteArray pantalla = xvfb.readLine().trimmed();
