@@ -89,6 +89,7 @@ frm_principal::frm_principal(std::unique_ptr<Entorno> entorno, QWidget* padre)
     : QWidget(padre)
     , entorno_(std::move(entorno)) {
     registrarRecursos();
+    vigilarEscrituraAccesible();
     crearControles();
     Form_Load();
 }
