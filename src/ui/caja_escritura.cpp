@@ -6,6 +6,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -29,9 +31,9 @@ CajaEscritura::CajaEscritura(QWidget* padre)
     // caret stays visible and the keys come to keyPressEvent.
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    // No input method: the box composes its dead keys itself. Qt's own compose hands a composed
-    // letter over ahead of the keys typed before it whenever the window was busy for a moment.
-    setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Where the box composes its dead keys itself, no input method: Qt's own compose hands a
+    // composed letter over ahead of the keys typed before it whenever the window was busy.
+    setAttribute(Qt::WA_InputMethodEnabled, !composicion_.compone());
     setUndoRedoEnabled(false);
     setAcceptDrops(false);
     viewport()->setAcceptDrops(false);
@@ -81,7 +83,7 @@ QMimeData* CajaEscritura::createMimeDataFromSelection() const {
 
 QVariant CajaEscritura::inputMethodQuery(Qt::InputMethodQuery consulta) const {
     if (consulta == Qt::ImEnabled) {
-        return false;
+        return isEnabled() && !composicion_.compone();
     }
     return QPlainTextEdit::inputMethodQuery(consulta);
 }
@@ -128,9 +130,10 @@ void CajaEscritura::juzgar(const std::vector<char32_t>& caracteres) {
 }
 
 void CajaEscritura::changeEvent(QEvent* evento) {
-    // A dead key pressed in one run must not change the first key of the next.
+    // A dead key or a pre-edit left from one run must not change the first key of the next.
     if (evento->type() == QEvent::EnabledChange) {
         composicion_.olvidar();
+        QGuiApplication::inputMethod()->reset();
     }
     QPlainTextEdit::changeEvent(evento);
 }

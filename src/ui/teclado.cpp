@@ -5,13 +5,16 @@
 
 #include <QKeyEvent>
 
+#ifdef TECLADAS_XKBCOMMON
 #include <xkbcommon/xkbcommon-compose.h>
 
 #include <cstdlib>
 #include <string>
+#endif
 
 namespace tecladas {
 
+#ifdef TECLADAS_XKBCOMMON
 namespace {
 
 /// The key's symbol: the platform's (X11 and Wayland give it); for keys with none, as programs
@@ -39,6 +42,7 @@ const char* localeDeComposicion() {
 }
 
 } // namespace
+#endif
 
 int codigoTecla(int teclaQt) {
     switch (teclaQt) {
@@ -115,10 +119,12 @@ std::vector<char32_t> caracteresDeTecla(const QKeyEvent& evento) {
     return puntosDeCodigo(evento.text());
 }
 
+#ifdef TECLADAS_XKBCOMMON
 Composicion::Composicion()
     : contexto_(xkb_context_new(XKB_CONTEXT_NO_FLAGS)) {
     if (contexto_ != nullptr) {
-        tabla_ = xkb_compose_table_new_from_locale(contexto_, localeDeComposicion(), XKB_COMPOSE_COMPILE_NO_FLAGS);
+        tabla_ =
+            xkb_compose_table_new_from_locale(contexto_, localeDeComposicion(), XKB_COMPOSE_COMPILE_NO_FLAGS);
     }
     if (tabla_ != nullptr) {
         estado_ = xkb_compose_state_new(tabla_, XKB_COMPOSE_STATE_NO_FLAGS);
@@ -141,7 +147,8 @@ std::vector<char32_t> Composicion::teclear(const QKeyEvent& evento) {
     case XKB_COMPOSE_COMPOSING:
         return {};
     case XKB_COMPOSE_COMPOSED: {
-        std::string compuesto(static_cast<std::size_t>(xkb_compose_state_get_utf8(estado_, nullptr, 0)) + 1, '\0');
+        std::string compuesto(static_cast<std::size_t>(xkb_compose_state_get_utf8(estado_, nullptr, 0)) + 1,
+                              '\0');
         xkb_compose_state_get_utf8(estado_, compuesto.data(), compuesto.size());
         xkb_compose_state_reset(estado_);
         return puntosDeCodigo(QString::fromUtf8(compuesto.c_str()));
@@ -161,5 +168,15 @@ void Composicion::olvidar() {
         xkb_compose_state_reset(estado_);
     }
 }
+#else
+Composicion::Composicion() = default;
+Composicion::~Composicion() = default;
+
+std::vector<char32_t> Composicion::teclear(const QKeyEvent& evento) {
+    return caracteresDeTecla(evento);
+}
+
+void Composicion::olvidar() {}
+#endif
 
 } // namespace tecladas

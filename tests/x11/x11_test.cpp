@@ -107,13 +107,15 @@ TEST_F(X11Test, DraggingTheReferenceTextOntoTheTypingBoxIsRefused) {
 TEST_F(X11Test, DeadKeysTypedWhileTheWindowIsBusyAreJudgedInTheOrderTyped) {
     iniciarCon(QStringLiteral("ópera día túnel"));
     QProcess teclas; // at 80 ms a key, with the window frozen while the first ones queue up
-    teclas.start(QStringLiteral("xdotool"), QStringLiteral("key --delay 80 dead_acute o p e r a space d dead_acute "
-                                                           "i a space t dead_acute u n e l")
-                                                .split(QLatin1Char(' ')));
+    teclas.start(QStringLiteral("xdotool"),
+                 QStringLiteral("key --delay 80 dead_acute o p e r a space d dead_acute "
+                                "i a space t dead_acute u n e l")
+                     .split(QLatin1Char(' ')));
     ASSERT_TRUE(teclas.waitForStarted(5000));
     QThread::msleep(1200);
     ASSERT_TRUE(esperarA([&] { return teclas.state() == QProcess::NotRunning; }));
-    EXPECT_TRUE(contiene(textoact(), QStringLiteral("ópera día túnel"))) << textoact()->toPlainText().toStdString();
+    EXPECT_TRUE(contiene(textoact(), QStringLiteral("ópera día túnel")))
+        << textoact()->toPlainText().toStdString();
     EXPECT_EQ(registro->pitidos, 0);
 }
 
@@ -126,6 +128,9 @@ TEST_F(X11Test, DeadKeysTypedWhileTheWindowIsBusyAreJudgedInTheOrderTyped) {
 static void teclasEspanolas(const std::filesystem::path& carpeta) {
     namespace fs = std::filesystem;
     const fs::path sistema = "/usr/share/X11/xkb";
+    if (!fs::is_directory(sistema)) {
+        return; // Xvfb has no layouts to start with either
+    }
     fs::create_directories(carpeta / "symbols");
     for (const auto& entrada : fs::directory_iterator(sistema)) {
         if (entrada.path().filename() != "symbols") {
@@ -151,7 +156,8 @@ int main(int argc, char* argv[]) {
     const QTemporaryDir xkb;
     teclasEspanolas(xkb.path().toStdString());
     xvfb.start(QStringLiteral("Xvfb"),
-               QStringLiteral("-displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset -xkbdir").split(QLatin1Char(' ')) +
+               QStringLiteral("-displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset -xkbdir")
+                       .split(QLatin1Char(' ')) +
                    QStringList{xkb.path()});
     while (!xvfb.canReadLine() && xvfb.waitForReadyRead(10000)) {
     }
