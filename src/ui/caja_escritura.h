@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/teclado.h"
+
 #include <QPlainTextEdit>
 
 #include <functional>
@@ -8,9 +10,9 @@ class QTextBlock;
 
 namespace tecladas {
 
-/// The typing box. It only ever shows what the judge accepted: the user's keys and input-method
-/// commits are handed to the window, and nothing reaches the text by any other way (paste, drop,
-/// cut, undo, delete). The window appends accepted characters with `anadirAlFinal`.
+/// The typing box. It only ever shows what the judge accepted: the user's keys, one character a
+/// key at most, are handed to the window, and nothing reaches the text by any other way (paste,
+/// drop, cut, undo, delete). The window appends accepted characters with `anadirAlFinal`.
 class CajaEscritura final : public QPlainTextEdit {
     Q_OBJECT
     Q_DISABLE_COPY(CajaEscritura)
@@ -22,7 +24,8 @@ public:
     std::function<bool(int, int)> filtrarTecla;
     /// Judges one typed character (Enter as 13).
     std::function<void(char32_t)> juzgarCaracter;
-    /// A text that arrived at once and cannot have been typed: refused as one error.
+    /// Several characters from one key or one input-method commit, which no key types: refused as
+    /// one error.
     std::function<void()> rechazarPegado;
 
     /// Appends an accepted character at the end of the text, whatever the caret, and leaves
@@ -41,12 +44,16 @@ protected:
     bool event(QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     void inputMethodEvent(QInputMethodEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
     bool canInsertFromMimeData(const QMimeData* datos) const override;
     void insertFromMimeData(const QMimeData* datos) override;
     void contextMenuEvent(QContextMenuEvent* evento) override;
 
 private:
     void partirSiEsLargo(const QTextBlock& bloque);
+    void juzgar(const std::vector<char32_t>& caracteres);
+
+    Composicion composicion_;
 };
 
 } // namespace tecladas

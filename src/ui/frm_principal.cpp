@@ -89,6 +89,7 @@ frm_principal::frm_principal(std::unique_ptr<Entorno> entorno, QWidget* padre)
     : QWidget(padre)
     , entorno_(std::move(entorno)) {
     registrarRecursos();
+    vigilarEscrituraAccesible();
     crearControles();
     Form_Load();
 }
@@ -239,6 +240,13 @@ void frm_principal::crearControles() {
     connect(cmdCargar, &QPushButton::clicked, this, &frm_principal::cmdCargar_Click);
     connect(cmdImprimir, &QPushButton::clicked, this, &frm_principal::cmdImprimir_Click);
     connect(Timer1, &QTimer::timeout, this, &frm_principal::Timer1_Timer);
+    // During a run the keys belong to the typing box: whatever else takes the focus (a button
+    // pressed and released off it) gives it straight back. A click on Stop still stops.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ahora) {
+        if (Timer1->isActive() && ahora != nullptr && ahora != textoact && isAncestorOf(ahora)) {
+            textoact->setFocus();
+        }
+    });
     texto->viewport()->installEventFilter(this);
     textoact->viewport()->installEventFilter(this);
 }
