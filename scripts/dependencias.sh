@@ -5,7 +5,7 @@ set -euo pipefail
 
 paquetes=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-translations-l10n libgl-dev libxkbcommon-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
 )

@@ -7,6 +7,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -17,9 +19,6 @@
 namespace tecladas {
 
 namespace {
-
-/// More characters than this in one input-method commit cannot come from one keystroke.
-constexpr std::size_t kMaximoPorComposicion = 4;
 
 bool esNavegacion(int tecla) {
     return tecla == Qt::Key_End || tecla == Qt::Key_PageUp || tecla == Qt::Key_PageDown;
@@ -33,7 +32,9 @@ CajaEscritura::CajaEscritura(QWidget* padre)
     // caret stays visible and the keys come to keyPressEvent.
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    setAttribute(Qt::WA_InputMethodEnabled, true);
+    // Where the box composes its dead keys itself, no input method: Qt's own compose hands a
+    // composed letter over ahead of the keys typed before it whenever the window was busy.
+    setAttribute(Qt::WA_InputMethodEnabled, !composicion_.compone());
     setUndoRedoEnabled(false);
     setAcceptDrops(false);
     viewport()->setAcceptDrops(false);
@@ -86,7 +87,7 @@ QMimeData* CajaEscritura::createMimeDataFromSelection() const {
 
 QVariant CajaEscritura::inputMethodQuery(Qt::InputMethodQuery consulta) const {
     if (consulta == Qt::ImEnabled) {
-        return isEnabled();
+        return isEnabled() && !composicion_.compone();
     }
     return QPlainTextEdit::inputMethodQuery(consulta);
 }
@@ -115,29 +116,30 @@ void CajaEscritura::keyPressEvent(QKeyEvent* evento) {
         QPlainTextEdit::keyPressEvent(evento);
         return;
     }
-    for (const char32_t caracter : caracteresDeTecla(*evento)) {
-        // A key may end the run; the rest of its text then has nowhere to go.
-        if (!isEnabled()) {
-            break;
-        }
-        Q_EMIT caracterEscrito(caracter);
-    }
+    juzgar(composicion_.teclear(*evento));
 }
 
 void CajaEscritura::inputMethodEvent(QInputMethodEvent* evento) {
     // The pre-edit text of a composition is never shown: only committed characters are judged.
     evento->accept();
-    const std::vector<char32_t> caracteres = puntosDeCodigo(evento->commitString());
-    if (caracteres.size() > kMaximoPorComposicion) {
+    juzgar(puntosDeCodigo(evento->commitString().normalized(QString::NormalizationForm_C)));
+}
+
+void CajaEscritura::juzgar(const std::vector<char32_t>& caracteres) {
+    if (caracteres.size() > 1) {
         Q_EMIT pegadoRechazado();
-        return;
+    } else if (!caracteres.empty()) {
+        Q_EMIT caracterEscrito(caracteres.front());
     }
-    for (const char32_t caracter : caracteres) {
-        if (!isEnabled()) {
-            break;
-        }
-        Q_EMIT caracterEscrito(caracter);
+}
+
+void CajaEscritura::changeEvent(QEvent* evento) {
+    // A dead key or a pre-edit left from one run must not change the first key of the next.
+    if (evento->type() == QEvent::EnabledChange) {
+        composicion_.olvidar();
+        QGuiApplication::inputMethod()->reset();
     }
+    QPlainTextEdit::changeEvent(evento);
 }
 
 bool CajaEscritura::canInsertFromMimeData(const QMimeData*) const {

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "ui/teclado.h"
+
 #include <QPlainTextEdit>
 
 class QTextBlock;
 
 namespace tecladas {
 
-/// The typing box. It only ever shows what the judge accepted: the user's keys and input-method
-/// commits go out as signals, and nothing reaches the text by any other way (paste, drop, cut,
-/// undo, delete). The window appends accepted characters with `anadirAlFinal`.
+/// The typing box. It only ever shows what the judge accepted: the user's keys, one character a
+/// key at most, go out as signals, and nothing reaches the text by any other way (paste, drop,
+/// cut, undo, delete). The window appends accepted characters with `anadirAlFinal`.
 class CajaEscritura final : public QPlainTextEdit {
     Q_OBJECT
     Q_DISABLE_COPY(CajaEscritura)
@@ -31,10 +33,9 @@ Q_SIGNALS:
     /// A key was pressed, with its key code and shift state (see `teclaCancelada`). A receiver
     /// that sets `*cancelada` keeps it from being typed.
     void teclaPulsada(int codigoTecla, int estadoMayusculas, bool* cancelada);
-    /// One character typed, to be judged (Enter as 13). The box stops handing out the rest of a
-    /// key's text once it is disabled.
+    /// One character typed, to be judged (Enter as 13).
     void caracterEscrito(char32_t caracter);
-    /// A text arrived at once and cannot have been typed.
+    /// Several characters from one key or one input-method commit, which no key types.
     void pegadoRechazado();
 
 protected:
@@ -42,12 +43,16 @@ protected:
     bool event(QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     void inputMethodEvent(QInputMethodEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
     bool canInsertFromMimeData(const QMimeData* datos) const override;
     void insertFromMimeData(const QMimeData* datos) override;
     void contextMenuEvent(QContextMenuEvent* evento) override;
 
 private:
     void partirSiEsLargo(const QTextBlock& bloque);
+    void juzgar(const std::vector<char32_t>& caracteres);
+
+    Composicion composicion_;
 };
 
 } // namespace tecladas

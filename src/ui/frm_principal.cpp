@@ -50,6 +50,7 @@ frm_principal::frm_principal(std::unique_ptr<Entorno> entorno, QWidget* padre)
     , entorno_(std::move(entorno))
     , Timer1(this) {
     registrarRecursos();
+    vigilarEscrituraAccesible();
     ui->setupUi(this);
     completarFuentes();
     ajustarRotulos(*this);
@@ -65,6 +66,13 @@ frm_principal::frm_principal(std::unique_ptr<Entorno> entorno, QWidget* padre)
     connect(ui->textoact, &CajaEscritura::caracterEscrito, this, &frm_principal::textoact_KeyPress);
     connect(ui->textoact, &CajaEscritura::pegadoRechazado, this, &frm_principal::rechazarPegado);
     connect(&Timer1, &QTimer::timeout, this, &frm_principal::Timer1_Timer);
+    // During a run the keys belong to the typing box: whatever else takes the focus (a button
+    // pressed and released off it) gives it straight back. A click on Stop still stops.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* ahora) {
+        if (Timer1.isActive() && ahora != nullptr && ahora != ui->textoact && isAncestorOf(ahora)) {
+            ui->textoact->setFocus();
+        }
+    });
     ui->texto->viewport()->installEventFilter(this);
     ui->textoact->viewport()->installEventFilter(this);
     Form_Load();
@@ -105,6 +113,11 @@ void frm_principal::ponerEnCurso(bool enCurso) {
         Timer1.start();
     } else {
         Timer1.stop();
+        // The window itself takes the focus before the focused control is disabled, or Qt would
+        // hand it on to the editable reference box. A typist who has not seen the end types on: the
+        // Space or Enter closes the end's message, and nothing after it edits a text or presses a
+        // button.
+        setFocus();
     }
     ui->texto->setReadOnly(enCurso);
     ui->textoact->setEnabled(enCurso);
@@ -307,10 +320,6 @@ void frm_principal::ActualizarResultados() {
 }
 
 void frm_principal::FinalizarPrueba() {
-    // The window itself takes the focus before the focused control is disabled, or Qt would hand
-    // it on to the editable reference box. A typist who has not seen the end types on: the Space
-    // or Enter closes the end's message, and nothing after it edits a text or presses a button.
-    setFocus();
     ponerEnCurso(false);
     // The box's own document still holds the text the run started on.
     ui->texto->restaurar();

@@ -4,6 +4,8 @@
 
 #include <QAccessible>
 
+#include <functional>
+
 namespace tecladas {
 namespace {
 
@@ -19,6 +21,9 @@ protected:
         return interfaz != nullptr ? interfaz->text(que) : QString();
     }
     QString descripcion(const char* nombre) const { return leer(control(nombre), QAccessible::Description); }
+    QAccessibleInterface* interfaz(const char* nombre) const {
+        return QAccessible::queryAccessibleInterface(control(nombre));
+    }
 };
 
 TEST_F(AccesibilidadTest, EveryControlIsNamedAfterItsCaption) {
@@ -68,6 +73,31 @@ TEST_F(AccesibilidadTest, FiguresAndTheStatusLineAnnounceTheirValues) {
     EXPECT_EQ(descripcion("lblNota"), u"0,00"_s);
     iniciar();
     EXPECT_TRUE(descripcion("lblNota").isEmpty()) << "a new run clears the grade for the reader too";
+}
+
+TEST_F(AccesibilidadTest, ToolsWriteOnlyIntoBoxesTheKeyboardCanEdit) {
+    const std::function<void(QAccessibleInterface*)> escrituras[] = {
+        [](QAccessibleInterface* i) { i->editableTextInterface()->insertText(0, u"99"_s); },
+        [](QAccessibleInterface* i) { i->editableTextInterface()->replaceText(0, 1, u"99"_s); },
+        [](QAccessibleInterface* i) { i->editableTextInterface()->deleteText(0, 1); },
+        [](QAccessibleInterface* i) { i->setText(QAccessible::Value, u"99"_s); },
+    };
+    iniciarCon(u"abc"_s);
+    pulsar(u'a');
+    for (const char* nombre : {"textoact", "texto", "maskTiempo", "MaskPuntMax", "txtAciertos"}) {
+        const QString antes = leer(control(nombre), QAccessible::Value);
+        for (const auto& escribirCon : escrituras) {
+            escribirCon(interfaz(nombre));
+        }
+        EXPECT_EQ(leer(control(nombre), QAccessible::Value), antes) << nombre;
+    }
+    EXPECT_EQ(interfaz("textoact")->textInterface()->text(0, 1), u"a"_s) << "the typing is read";
+    EXPECT_EQ(ventana->sesion().aciertos, 1);
+    ventana->cmdDetener_Click();
+    escrituras[0](interfaz("texto"));
+    escrituras[3](interfaz("maskTiempo"));
+    EXPECT_EQ(texto()->toPlainText(), u"99abc"_s);
+    EXPECT_EQ(caja("maskTiempo")->text(), u"99"_s);
 }
 
 } // namespace

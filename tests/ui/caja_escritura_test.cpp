@@ -57,7 +57,8 @@ TEST_F(CajaEscrituraTest, NothingButAJudgedKeyChangesTheBox) {
         {"dead_key_and_preedit",
          [this] { tecla(textoact(), Qt::Key_Dead_Acute), componer({}, QStringLiteral("´")); }, false},
         {"commit_replacing_typed_text", [this] { componer({}, {}, 1); }, false},
-        {"commit_of_five_characters", [this] { componer(QStringLiteral("bcbcb")); }, true},
+        {"commit_of_two_characters", [this] { componer(QStringLiteral("bc")); }, true},
+        {"key_of_two_characters", conTecla(Qt::Key_unknown, {}, "bc"), true},
         {"context_menu",
          [this] {
              QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(10, 10), QPoint(10, 10));
@@ -97,10 +98,13 @@ TEST_F(CajaEscrituraTest, NothingButAJudgedKeyChangesTheBox) {
     QGuiApplication::clipboard()->clear();
 }
 
-TEST_F(CajaEscrituraTest, InputMethodCommitsCtrlAltAltGrAndTabAreTyped) {
-    iniciarCon(QStringLiteral("á\t@€\t\tnimo"));
+TEST_F(CajaEscrituraTest, DeadKeysInputMethodCommitsCtrlAltAltGrAndTabAreTyped) {
+    iniciarCon(QStringLiteral("á\t@€\t\tno"));
+    tecla(textoact(), Qt::Key_Dead_Acute); // left pending by a stopped run: forgotten by the next
+    ventana->cmdDetener_Click();
+    iniciar();
     tecla(textoact(), Qt::Key_Dead_Acute);
-    componer(QStringLiteral("á")); // judged once: a second "á" would be wrong
+    pulsar(u'a'); // judged once: an "a", or a "´" first, would be wrong
     // Ctrl+Alt+I is a tab on X11; AltGr comes as its own modifier, or as Ctrl+Alt.
     tecla(textoact(), Qt::Key_I, Qt::ControlModifier | Qt::AltModifier, QStringLiteral("\t"));
     tecla(textoact(), Qt::Key_At, Qt::GroupSwitchModifier, QStringLiteral("@"));
@@ -108,12 +112,12 @@ TEST_F(CajaEscrituraTest, InputMethodCommitsCtrlAltAltGrAndTabAreTyped) {
     tecla(textoact(), Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
     tecla(textoact(), Qt::Key_Backtab, Qt::ShiftModifier, QStringLiteral("\t"));
     EXPECT_TRUE(textoact()->hasFocus());
-    componer(QStringLiteral("nim"), QStringLiteral("o"));
-    EXPECT_EQ(textoact()->toPlainText(), QStringLiteral("á\t@€\t\tnim"));
+    componer(QStringLiteral("n"), QStringLiteral("o"));
+    EXPECT_EQ(textoact()->toPlainText(), QStringLiteral("á\t@€\t\tn"));
     EXPECT_TRUE(textoact()->document()->lastBlock().layout()->preeditAreaText().isEmpty());
     componer(QStringLiteral("o"));
     EXPECT_EQ(registro->pitidos, 0);
-    EXPECT_EQ(registro->mensajes, QStringList{textos::textoCompletado()});
+    EXPECT_EQ(registro->mensajes, (QStringList{textos::detenido(), textos::textoCompletado()}));
 }
 
 TEST_F(CajaEscrituraTest, ALongParagraphIsSplitWhereItWrapsWithoutShowingOrCopyingTheSplits) {

@@ -67,12 +67,12 @@ protected:
         static const QString acentos = u"áéíóúñÑü€¿¡ÁÉ"_s;
         // Keys the filter cancels, or that carry no character.
         static const std::pair<Qt::KeyboardModifier, Qt::Key> filtradas[] = {
-            {Qt::NoModifier, Qt::Key_Home},        {Qt::NoModifier, Qt::Key_Left},
-            {Qt::ShiftModifier, Qt::Key_Up},       {Qt::NoModifier, Qt::Key_Super_L},
-            {Qt::NoModifier, Qt::Key_Menu},        {Qt::ControlModifier, Qt::Key_V},
-            {Qt::AltModifier, Qt::Key_A},          {Qt::ControlModifier, Qt::Key_Z},
-            {Qt::ShiftModifier, Qt::Key_Insert},   {Qt::NoModifier, Qt::Key_Delete},
-            {Qt::ShiftModifier, Qt::Key_PageDown}, {Qt::NoModifier, Qt::Key_Dead_Acute}};
+            {Qt::NoModifier, Qt::Key_Home},       {Qt::NoModifier, Qt::Key_Left},
+            {Qt::ShiftModifier, Qt::Key_Up},      {Qt::NoModifier, Qt::Key_Super_L},
+            {Qt::NoModifier, Qt::Key_Menu},       {Qt::ControlModifier, Qt::Key_V},
+            {Qt::AltModifier, Qt::Key_A},         {Qt::ControlModifier, Qt::Key_Z},
+            {Qt::ShiftModifier, Qt::Key_Insert},  {Qt::NoModifier, Qt::Key_Delete},
+            {Qt::ShiftModifier, Qt::Key_PageDown}};
         const QChar correcto = escrito.size() < objetivo.size() ? objetivo[escrito.size()] : QChar(u'\n');
         const int tirada = entre(0, 99);
         if (tirada < 40) {
@@ -80,7 +80,15 @@ protected:
         } else if (tirada < 58) {
             teclear(alAzar(u"abcXYZ059 .,\n\n\b\b\x01\x07\x0b\x1b\x1f"_s));
         } else if (tirada < 63) {
-            teclear(alAzar(acentos));
+            const QChar letra = alAzar(acentos);
+            const qsizetype vocal = u"áéíóú"_s.indexOf(letra);
+            if (vocal >= 0 && entre(0, 1) == 0) { // with the dead key, as a Spanish keyboard types it
+                tecla(textoact(), Qt::Key_Dead_Acute);
+                tecla(textoact(), Qt::Key_unknown, {}, QString(u"aeiou"_s[vocal]));
+                juzgar(letra);
+            } else {
+                teclear(letra);
+            }
         } else if (tirada < 67) {
             teclear(alAzar(u"@#€[]{}\\|~"_s), Qt::GroupSwitchModifier);
         } else if (tirada < 70) {

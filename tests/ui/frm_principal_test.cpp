@@ -250,7 +250,7 @@ TEST_F(FrmPrincipalTest, ALongTextTurnsItsPageOnLine16AndIsRestoredAtTheEnd) {
     EXPECT_EQ(texto()->toPlainText(), largo);
 }
 
-TEST_F(FrmPrincipalTest, ClickingTheLockedReferenceGivesTheFocusBack) {
+TEST_F(FrmPrincipalTest, ClickingTheLockedReferenceOrPressingStopOffItGivesTheFocusBack) {
     iniciarCon(u"abc def"_s);
     QTest::mouseClick(texto()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_TRUE(textoact()->hasFocus());
@@ -260,6 +260,10 @@ TEST_F(FrmPrincipalTest, ClickingTheLockedReferenceGivesTheFocusBack) {
     pulsar(u' ');
     EXPECT_EQ(textoact()->toPlainText(), u"abc "_s) << "typed at the end whatever the caret";
     EXPECT_EQ(textoact()->textCursor().position(), 4);
+    QTest::mousePress(boton("cmdDetener"), Qt::LeftButton);
+    QTest::mouseRelease(boton("cmdDetener"), Qt::LeftButton, {}, QPoint(-9, -9)); // released off it
+    EXPECT_TRUE(textoact()->hasFocus());
+    expectEnCurso(true);
 }
 
 TEST_F(FrmPrincipalTest, ACounterAtItsLimitEndsTheRunWithItsResults) {

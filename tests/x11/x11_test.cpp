@@ -4,8 +4,12 @@
 #include <QClipboard>
 #include <QDeadlineTimer>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
 
 #include <csignal>
+#include <filesystem>
+#include <fstream>
 
 #include <sys/prctl.h>
 
@@ -105,8 +109,39 @@ TEST_F(X11Test, DraggingTheReferenceTextOntoTheTypingBoxIsRefused) {
     EXPECT_EQ(texto()->toPlainText(), QStringLiteral("abcdef ghijkl mnopqr"));
 }
 
+TEST_F(X11Test, DeadKeysTypedWhileTheWindowIsBusyAreJudgedInTheOrderTyped) {
+    iniciarCon(QStringLiteral("ópera día túnel"));
+    QTimer::singleShot(100, [] { QThread::msleep(1200); }); // the window freezes while keys queue up
+    xdotool(QStringLiteral(
+        "key --delay 80 dead_acute o p e r a space d dead_acute i a space t dead_acute u n e l"));
+    EXPECT_TRUE(contiene(textoact(), QStringLiteral("ópera día túnel")))
+        << textoact()->toPlainText().toStdString();
+    EXPECT_EQ(registro->pitidos, 0);
+}
+
 } // namespace
 } // namespace tecladas
+
+/// An XKB folder like the system's in `carpeta`, whose default layout is the Spanish one. Xvfb
+/// keeps the layout it started with whatever setxkbmap or xkbcomp send it, so the keys of the
+/// tests are Spanish from the start: dead keys where a Spanish keyboard has them.
+static void teclasEspanolas(const std::filesystem::path& carpeta) {
+    namespace fs = std::filesystem;
+    const fs::path sistema = "/usr/share/X11/xkb";
+    if (!fs::is_directory(sistema)) {
+        return; // Xvfb has no layouts to start with either
+    }
+    fs::create_directories(carpeta / "symbols");
+    for (const fs::path& dentro : {fs::path(), fs::path("symbols")}) {
+        for (const auto& entrada : fs::directory_iterator(sistema / dentro)) {
+            const fs::path nombre = dentro / entrada.path().filename();
+            if (nombre != "symbols" && nombre != "symbols/us") {
+                fs::create_symlink(entrada.path(), carpeta / nombre);
+            }
+        }
+    }
+    std::ofstream(carpeta / "symbols" / "us") << "default xkb_symbols \"basic\" { include \"es(basic)\" };\n";
+}
 
 // The tests run on a private Xvfb, so that synthetic keys never reach the user's own desktop,
 // with Qt's xcb platform. Without an X server they are skipped and the program exits with 77.
@@ -116,9 +151,12 @@ int main(int argc, char* argv[]) {
     xvfb.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); }); // goes with the tests
     xvfb.setStandardErrorFile(QProcess::nullDevice());
     // Xvfb writes its display number on standard output once it is ready.
-    xvfb.start(
-        QStringLiteral("Xvfb"),
-        QStringLiteral("-displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset").split(QLatin1Char(' ')));
+    const QTemporaryDir xkb;
+    teclasEspanolas(xkb.path().toStdString());
+    xvfb.start(QStringLiteral("Xvfb"),
+               QStringLiteral("-displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset -xkbdir")
+                       .split(QLatin1Char(' ')) +
+                   QStringList{xkb.path()});
     while (!xvfb.canReadLine() && xvfb.waitForReadyRead(10000)) {
     }
     const QByteArray pantalla = xvfb.readLine().trimmed();
