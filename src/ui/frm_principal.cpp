@@ -24,11 +24,13 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPromise>
 #include <QPushButton>
 #include <QTimer>
 
 #include <filesystem>
 #include <new>
+#include <thread>
 
 /// The resources live in a static library: they must be registered by hand.
 static void registrarRecursos() {
@@ -336,7 +338,20 @@ void frm_principal::cmdCargar_Click() {
     if (nombre.isEmpty()) {
         return;
     }
-    ResultadoLectura lectura = leerArchivoTexto(std::filesystem::path(nombre.toStdU16String()));
+    // Read off the window's thread: a slow disk or a source that never ends a read cannot freeze
+    // the window, and the user may give up waiting.
+    QPromise<ResultadoLectura> promesa;
+    QFuture<ResultadoLectura> futuro = promesa.future();
+    promesa.start();
+    std::thread([promesa = std::move(promesa),
+                 ruta = std::filesystem::path(nombre.toStdU16String())]() mutable {
+        promesa.addResult(leerArchivoTexto(ruta));
+        promesa.finish();
+    }).detach();
+    if (!entorno_->esperarCarga(this, QFuture<void>(futuro))) {
+        return;
+    }
+    ResultadoLectura lectura = futuro.takeResult();
     switch (lectura.fallo) {
     case FalloLectura::Ninguno:
         break;

@@ -41,6 +41,7 @@ protected:
         registro->archivoElegido = nombre;
         registro->errores.clear();
         QTest::mouseClick(boton("cmdCargar"), Qt::LeftButton);
+        ventana->repaint();
         EXPECT_EQ(registro->errores, error.isEmpty() ? QStringList() : QStringList{error})
             << nombre.toStdString();
         EXPECT_EQ(texto()->toPlainText(), error.isEmpty() ? cargado : previo) << nombre.toStdString();
@@ -68,7 +69,10 @@ TEST_F(CargaDificilTest, AFileIsLoadedDecodedOrRefusedForWhatItHolds) {
 }
 
 TEST_F(CargaDificilTest, ANameThatIsNoRegularFileIsRefusedAtOnce) {
-    expectCarga({}, {}, previo); // cancelled
+    expectCarga({}, {}, previo);    // cancelled
+    registro->cancelarCarga = true; // the user gives up waiting for the read
+    expectCarga(escribirArchivo("a.txt", "nuevo"), {}, previo);
+    registro->cancelarCarga = false;
     expectCarga(ruta("no-existe.txt"), textos::archivoNoExiste());
     expectCarga(carpeta.path(), textoDelSistema(std::errc::is_a_directory));
     expectCarga(u"/dev/zero"_s, textos::archivoEspecial());
