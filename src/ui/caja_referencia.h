@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+#include <vector>
+
 namespace tecladas {
 
 /// The reference box. Outside a run the user may type or paste a text into it; a paste or a drop
@@ -14,7 +16,14 @@ class CajaReferencia final : public QPlainTextEdit {
 public:
     explicit CajaReferencia(QWidget* padre = nullptr);
 
+    /// Replaces the text, as `setPlainText` does. Qt wraps a run with no place to break a line (a
+    /// "word" of thousands of letters) in a time that grows with the square of its length, so such
+    /// a run is held as several blocks, split where it wraps anyway (see `parrafos`). While it is,
+    /// edits cannot be undone: an undo would not know the splits.
+    void ponerTexto(const QString& texto);
+
 protected:
+    QMimeData* createMimeDataFromSelection() const override;
     void mouseMoveEvent(QMouseEvent* evento) override;
     void contextMenuEvent(QContextMenuEvent* evento) override;
     bool canInsertFromMimeData(const QMimeData* datos) const override;
@@ -24,6 +33,11 @@ private:
     /// Hands on a button release that a drag or a menu took for itself, so that whoever waits
     /// for it (the window gives the focus back to the typing box during a run) still gets it.
     void devolverSoltar(const QPointF& posicion, Qt::KeyboardModifiers modificadores);
+    /// Where the text must be split: positions in `texto` where a block continues a paragraph.
+    std::vector<qsizetype> cortesDeTramosLargos(QStringView texto) const;
+    void seguirCortes(int desde, int quitados, int anadidos);
+
+    std::vector<int> cortes_; ///< positions of the blocks that continue a paragraph, in order
 };
 
 } // namespace tecladas

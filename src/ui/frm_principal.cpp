@@ -367,7 +367,7 @@ void frm_principal::cmdCargar_Click() {
     try {
         QString cargado = aQString(lectura.texto);
         std::u16string().swap(lectura.texto); // only one copy of a large text at a time
-        texto->setPlainText(cargado);
+        static_cast<CajaReferencia*>(texto)->ponerTexto(cargado);
     } catch (const std::bad_alloc&) {
         entorno_->mostrarError(this, textos::archivoDemasiadoGrande());
     }

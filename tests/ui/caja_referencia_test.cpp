@@ -1,4 +1,9 @@
+#include "lineas_visuales.h"
 #include "ventana_prueba.h"
+
+#include "ui/caja_referencia.h"
+#include "ui/conversion.h"
+#include "ui/parrafos_partidos.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,6 +15,8 @@
 
 namespace tecladas {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 class CajaReferenciaTest : public prueba::VentanaPrueba {
 protected:
@@ -82,6 +89,48 @@ TEST_F(CajaReferenciaTest, DuringARunItScrollsAndCopiesASelectionFromItsMenuThen
     QCoreApplication::processEvents();
     // The menu took the release that gives the focus back; offscreen the window stays inactive.
     EXPECT_EQ(ventana->focusWidget(), textoact());
+}
+
+TEST_F(CajaReferenciaTest, RunsWithNoPlaceToBreakAreSplitWhereTheyWrapAndEditsAndCopiesKeepTheText) {
+    const QString largo = QStringLiteral("Una línea\nhola ") + QString(5000, u'x') + QStringLiteral(" y (") +
+                          QString(3000, u'y') + QStringLiteral(") fin\n") + QString(2000, u'z');
+    auto* caja = static_cast<CajaReferencia*>(texto());
+    const QTextDocument& documento = *texto()->document();
+    auto hasta = [&](int posicion) {
+        return parrafos::textoSinCortes(documento, 0, posicion);
+    };
+    caja->ponerTexto(largo);
+    ASSERT_GT(documento.blockCount(), 10);
+    EXPECT_EQ(prueba::lineasVisuales(*texto()), prueba::lineasEnUnaCajaComo(*texto(), largo));
+    texto()->selectAll();
+    texto()->copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), largo);
+
+    // Edits around the first split (at b), typed as the user would: the text changes as typed.
+    QTextBlock corte = documento.begin();
+    while (!parrafos::esContinuacion(corte)) {
+        corte = corte.next();
+    }
+    const int b = corte.position();
+    QString esperado;
+    const std::tuple<int, int, Qt::Key, QString> ediciones[] = {
+        {b, b, Qt::Key_Backspace, {}},           {b - 1, b - 1, Qt::Key_Delete, {}},
+        {b + 3, b + 3, Qt::Key_Return, u"\n"_s}, {b, b, Qt::Key_Return, u"\n"_s},
+        {b - 3, b + 2, Qt::Key_Q, u"q"_s},       {3, b + 2, Qt::Key_Q, u"q"_s}};
+    for (const auto& [ancla, posicion, tecla, escrito] : ediciones) {
+        caja->ponerTexto(largo);
+        ASSERT_TRUE(parrafos::esContinuacion(documento.findBlock(b))) << b;
+        QTextCursor cursor(texto()->document());
+        cursor.setPosition(ancla);
+        cursor.setPosition(posicion, QTextCursor::KeepAnchor);
+        texto()->setTextCursor(cursor);
+        const qsizetype inicio = hasta(std::min(ancla, posicion)).size();
+        esperado = QString(largo).replace(inicio, hasta(std::max(ancla, posicion)).size() - inicio, escrito);
+        QTest::keyClick(texto(), tecla);
+        EXPECT_EQ(hasta(documento.characterCount() - 1), esperado) << ancla << " " << posicion;
+    }
+    iniciar();
+    EXPECT_EQ(aQString(ventana->sesion().textoReferencia), QString(esperado).replace(u"\n"_s, u"\r\n"_s));
 }
 
 } // namespace
