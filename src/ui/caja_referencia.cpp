@@ -3,6 +3,7 @@
 #include "ui/parrafos_partidos.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -149,6 +150,24 @@ void CajaReferencia::seguirCortes(int desde, int quitados, int anadidos) {
         const bool corte = std::binary_search(cortes_.begin(), cortes_.end(), bloque.position());
         bloque.setUserState(corte ? parrafos::kContinuacion : -1);
     }
+}
+
+void CajaReferencia::keyPressEvent(QKeyEvent* evento) {
+    // A split is no character: Backspace just after one and Delete just before one act on the
+    // character beyond it, as they would on a wrapped line.
+    QTextCursor cursor = textCursor();
+    if (!isReadOnly() && !cursor.hasSelection()) {
+        if (evento->key() == Qt::Key_Backspace && cursor.atBlockStart() &&
+            parrafos::esContinuacion(cursor.block())) {
+            cursor.movePosition(QTextCursor::PreviousCharacter);
+            setTextCursor(cursor);
+        } else if (evento->key() == Qt::Key_Delete && cursor.atBlockEnd() &&
+                   parrafos::esContinuacion(cursor.block().next())) {
+            cursor.movePosition(QTextCursor::NextCharacter);
+            setTextCursor(cursor);
+        }
+    }
+    QPlainTextEdit::keyPressEvent(evento);
 }
 
 QMimeData* CajaReferencia::createMimeDataFromSelection() const {

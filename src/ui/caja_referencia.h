@@ -24,6 +24,7 @@ public:
 
 protected:
     QMimeData* createMimeDataFromSelection() const override;
+    void keyPressEvent(QKeyEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
     void contextMenuEvent(QContextMenuEvent* evento) override;
     bool canInsertFromMimeData(const QMimeData* datos) const override;

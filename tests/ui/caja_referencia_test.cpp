@@ -96,7 +96,7 @@ TEST_F(CajaReferenciaTest, RunsWithNoPlaceToBreakAreSplitWhereTheyWrapAndEditsAn
                           QString(3000, u'y') + QStringLiteral(") fin\n") + QString(2000, u'z');
     auto* caja = static_cast<CajaReferencia*>(texto());
     const QTextDocument& documento = *texto()->document();
-    auto hasta = [&](int posicion) {
+    auto antes = [&](int posicion) {
         return parrafos::textoSinCortes(documento, 0, posicion);
     };
     caja->ponerTexto(largo);
@@ -106,28 +106,32 @@ TEST_F(CajaReferenciaTest, RunsWithNoPlaceToBreakAreSplitWhereTheyWrapAndEditsAn
     texto()->copy();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), largo);
 
-    // Edits around the first split (at b), typed as the user would: the text changes as typed.
     QTextBlock corte = documento.begin();
     while (!parrafos::esContinuacion(corte)) {
         corte = corte.next();
     }
     const int b = corte.position();
     QString esperado;
-    const std::tuple<int, int, Qt::Key, QString> ediciones[] = {
-        {b, b, Qt::Key_Backspace, {}},           {b - 1, b - 1, Qt::Key_Delete, {}},
-        {b + 3, b + 3, Qt::Key_Return, u"\n"_s}, {b, b, Qt::Key_Return, u"\n"_s},
-        {b - 3, b + 2, Qt::Key_Q, u"q"_s},       {3, b + 2, Qt::Key_Q, u"q"_s}};
-    for (const auto& [ancla, posicion, tecla, escrito] : ediciones) {
+    // Edits around the first split (at b), typed as the user would: the text between two document
+    // positions becomes what was typed.
+    const std::tuple<int, int, Qt::Key, int, int, QString> ediciones[] = {
+        {b, b, Qt::Key_Backspace, b - 2, b, {}},
+        {b - 1, b - 1, Qt::Key_Delete, b - 1, b + 1, {}},
+        {b + 3, b + 3, Qt::Key_Return, b + 3, b + 3, u"\n"_s},
+        {b, b, Qt::Key_Return, b, b, u"\n"_s},
+        {b - 3, b + 2, Qt::Key_Q, b - 3, b + 2, u"q"_s},
+        {3, b + 2, Qt::Key_Q, 3, b + 2, u"q"_s}};
+    for (const auto& [ancla, posicion, tecla, desde, hasta, escrito] : ediciones) {
         caja->ponerTexto(largo);
         ASSERT_TRUE(parrafos::esContinuacion(documento.findBlock(b))) << b;
         QTextCursor cursor(texto()->document());
         cursor.setPosition(ancla);
         cursor.setPosition(posicion, QTextCursor::KeepAnchor);
         texto()->setTextCursor(cursor);
-        const qsizetype inicio = hasta(std::min(ancla, posicion)).size();
-        esperado = QString(largo).replace(inicio, hasta(std::max(ancla, posicion)).size() - inicio, escrito);
+        const qsizetype inicio = antes(desde).size();
+        esperado = QString(largo).replace(inicio, antes(hasta).size() - inicio, escrito);
         QTest::keyClick(texto(), tecla);
-        EXPECT_EQ(hasta(documento.characterCount() - 1), esperado) << ancla << " " << posicion;
+        EXPECT_EQ(antes(documento.characterCount() - 1), esperado) << ancla << " " << posicion;
     }
     iniciar();
     EXPECT_EQ(aQString(ventana->sesion().textoReferencia), QString(esperado).replace(u"\n"_s, u"\r\n"_s));
