@@ -3,8 +3,8 @@
 #include "ui/parrafos_partidos.h"
 
 #include <QContextMenuEvent>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
