@@ -135,6 +135,10 @@ TEST_F(CajaReferenciaTest, RunsWithNoPlaceToBreakAreSplitWhereTheyWrapAndEditsAn
     }
     iniciar();
     EXPECT_EQ(aQString(ventana->sesion().textoReferencia), QString(esperado).replace(u"\n"_s, u"\r\n"_s));
+    texto()->selectAll(); // the page the run shows, split as well
+    texto()->copy();
+    EXPECT_GT(QGuiApplication::clipboard()->text().size(), 2000);
+    EXPECT_TRUE(esperado.startsWith(QGuiApplication::clipboard()->text()));
 }
 
 } // namespace
