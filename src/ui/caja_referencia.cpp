@@ -30,6 +30,27 @@ bool esSalto(QChar c) {
 /// layout stays small.
 constexpr qsizetype kTrozo = 8192;
 
+/// Qt lays a paragraph out whole at every edit and keeps about 40 bytes a character of it: one
+/// longer than this is split about every `kTrozoProsa` characters.
+constexpr qsizetype kParrafoEnorme = 65536;
+constexpr qsizetype kTrozoProsa = 16384;
+
+/// Where each wrapped line of `trozo` starts.
+std::vector<int> iniciosDeLinea(QStringView trozo, const QFont& fuente, const QTextOption& opciones,
+                                double ancho) {
+    std::vector<int> inicios;
+    QTextLayout disposicion(trozo.toString(), fuente);
+    disposicion.setTextOption(opciones);
+    disposicion.setCacheEnabled(false);
+    disposicion.beginLayout();
+    for (QTextLine linea = disposicion.createLine(); linea.isValid(); linea = disposicion.createLine()) {
+        linea.setLineWidth(ancho);
+        inicios.push_back(linea.textStart());
+    }
+    disposicion.endLayout();
+    return inicios;
+}
+
 } // namespace
 
 CajaReferencia::CajaReferencia(QWidget* padre)
@@ -37,9 +58,17 @@ CajaReferencia::CajaReferencia(QWidget* padre)
     connect(document(), &QTextDocument::contentsChange, this, &CajaReferencia::seguirCortes);
 }
 
+CajaReferencia::Partidor CajaReferencia::partidor() const {
+    return {document()->defaultFont(), document()->defaultTextOption(),
+            viewport()->width() - 2 * document()->documentMargin()};
+}
+
 void CajaReferencia::ponerTexto(const QString& texto) {
+    ponerTexto(texto, partidor()(texto));
+}
+
+void CajaReferencia::ponerTexto(const QString& texto, const std::vector<qsizetype>& cortes) {
     cortes_.clear();
-    const std::vector<qsizetype> cortes = cortesDeTramosLargos(texto);
     if (cortes.empty()) {
         setPlainText(texto);
         document()->setUndoRedoEnabled(true);
@@ -72,10 +101,9 @@ void CajaReferencia::ponerTexto(const QString& texto) {
     }
 }
 
-std::vector<qsizetype> CajaReferencia::cortesDeTramosLargos(QStringView texto) const {
+std::vector<qsizetype> CajaReferencia::Partidor::operator()(QStringView texto) const {
     std::vector<qsizetype> cortes;
-    const double ancho = viewport()->width() - 2 * document()->documentMargin();
-    QTextOption cualquiera = document()->defaultTextOption();
+    QTextOption cualquiera = opciones;
     cualquiera.setWrapMode(QTextOption::WrapAnywhere);
     qsizetype inicioParrafo = 0;
     while (inicioParrafo < texto.size()) {
@@ -84,52 +112,72 @@ std::vector<qsizetype> CajaReferencia::cortesDeTramosLargos(QStringView texto) c
             ++finParrafo;
         }
         const QStringView parrafo = texto.mid(inicioParrafo, finParrafo - inicioParrafo);
+        const qsizetype base = inicioParrafo;
         inicioParrafo = finParrafo + 1;
         if (parrafo.size() <= static_cast<qsizetype>(parrafos::kLargoMaximo)) {
             continue;
         }
+        qsizetype ultimoCorte = 0;
+        auto cortar = [&](qsizetype inicio, qsizetype separacion) {
+            if (inicio - ultimoCorte >= separacion) {
+                ultimoCorte = inicio;
+                cortes.push_back(base + inicio);
+            }
+        };
+        // Text from a line start is laid out in pieces: every line of a piece but its last ends
+        // where it does in the whole paragraph.
+        qsizetype linea = 0;
+        auto medirHasta = [&](qsizetype hasta) {
+            while (parrafo.size() > kParrafoEnorme && hasta - linea > kTrozoProsa) {
+                const std::vector<int> inicios =
+                    iniciosDeLinea(parrafo.mid(linea, kTrozoProsa), fuente, opciones, ancho);
+                if (inicios.size() < 2) {
+                    break;
+                }
+                linea += inicios.back();
+                cortar(linea, kTrozoProsa / 2);
+            }
+        };
         // A run between two places where a line may break, wider than a line, starts a line of
         // its own and is broken anywhere: laid out alone it breaks where it does in its paragraph,
         // and at no cost beyond its length. Every line start in it is a place to split.
         QTextBoundaryFinder limites(QTextBoundaryFinder::Line, parrafo.data(), parrafo.size());
-        qsizetype ultimoCorte = 0;
         qsizetype inicioTramo = 0;
         QStringView anterior;
         std::vector<int> inicios;
         for (qsizetype fin = limites.toNextBoundary(); fin != -1; fin = limites.toNextBoundary()) {
-            qsizetype linea = inicioTramo;
+            const qsizetype tramo = inicioTramo;
             inicioTramo = fin;
-            while (fin - linea > static_cast<qsizetype>(parrafos::kLargoMaximo)) {
-                const QStringView trozo = parrafo.mid(linea, std::min(kTrozo, fin - linea));
+            if (fin - tramo <= static_cast<qsizetype>(parrafos::kLargoMaximo)) {
+                continue;
+            }
+            medirHasta(tramo);
+            for (qsizetype pieza = tramo;;) {
+                const QStringView trozo = parrafo.mid(pieza, std::min(kTrozo, fin - pieza));
                 // A piece that starts a line breaks the same wherever it stands: a run that
                 // repeats itself is laid out once.
                 if (trozo != anterior) {
                     anterior = trozo;
-                    inicios.clear();
-                    QTextLayout disposicion(trozo.toString(), document()->defaultFont());
-                    disposicion.setTextOption(cualquiera);
-                    disposicion.setCacheEnabled(false);
-                    disposicion.beginLayout();
-                    for (QTextLine l = disposicion.createLine(); l.isValid(); l = disposicion.createLine()) {
-                        l.setLineWidth(ancho);
-                        inicios.push_back(l.textStart());
-                    }
-                    disposicion.endLayout();
+                    inicios = iniciosDeLinea(trozo, fuente, cualquiera, ancho);
+                }
+                if (inicios.size() < 2) {
+                    break; // what is left of it fits in one line
                 }
                 for (const int inicio : inicios) {
-                    if (inicio > 0 &&
-                        linea + inicio - ultimoCorte >= static_cast<qsizetype>(parrafos::kLargoMaximo) / 2) {
-                        ultimoCorte = linea + inicio;
-                        cortes.push_back(parrafo.data() - texto.data() + ultimoCorte);
+                    if (inicio > 0) {
+                        cortar(pieza + inicio, static_cast<qsizetype>(parrafos::kLargoMaximo) / 2);
                     }
                 }
                 // The last line may go on past this piece: the next piece starts with it.
-                if (linea + trozo.size() >= fin || inicios.size() < 2) {
+                const bool ultimoTrozo = pieza + trozo.size() >= fin;
+                pieza += inicios.back();
+                linea = pieza;
+                if (ultimoTrozo) {
                     break;
                 }
-                linea += inicios.back();
             }
         }
+        medirHasta(parrafo.size());
     }
     return cortes;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFont>
 #include <QPlainTextEdit>
+#include <QTextOption>
 
 #include <vector>
 
@@ -16,10 +18,23 @@ class CajaReferencia final : public QPlainTextEdit {
 public:
     explicit CajaReferencia(QWidget* padre = nullptr);
 
-    /// Replaces the text, as `setPlainText` does. Qt wraps a run with no place to break a line (a
-    /// "word" of thousands of letters) in a time that grows with the square of its length, so such
-    /// a run is held as several blocks, split where it wraps anyway (see `parrafos`). While it is,
-    /// edits cannot be undone: an undo would not know the splits.
+    /// Finds where a text must be split to be shown at once, as the box wraps now; it may be used
+    /// on any thread. Qt wraps a run with no place to break a line (a "word" of thousands of
+    /// letters) in a time that grows with the square of its length, and lays out and keeps a whole
+    /// paragraph at every edit: such runs, and paragraphs of tens of thousands of characters, are
+    /// held as several blocks, split where they wrap anyway (see `parrafos`).
+    struct Partidor {
+        QFont fuente;
+        QTextOption opciones;
+        double ancho = 0;
+        /// Positions in `texto` where a block continues a paragraph, in order.
+        std::vector<qsizetype> operator()(QStringView texto) const;
+    };
+    Partidor partidor() const;
+
+    /// Replaces the text, as `setPlainText` does, split at `cortes` (found by `partidor()`). While
+    /// the text holds splits, edits cannot be undone: an undo would not know them.
+    void ponerTexto(const QString& texto, const std::vector<qsizetype>& cortes);
     void ponerTexto(const QString& texto);
 
 protected:
@@ -34,8 +49,6 @@ private:
     /// Hands on a button release that a drag or a menu took for itself, so that whoever waits
     /// for it (the window gives the focus back to the typing box during a run) still gets it.
     void devolverSoltar(const QPointF& posicion, Qt::KeyboardModifiers modificadores);
-    /// Where the text must be split: positions in `texto` where a block continues a paragraph.
-    std::vector<qsizetype> cortesDeTramosLargos(QStringView texto) const;
     void seguirCortes(int desde, int quitados, int anadidos);
 
     std::vector<int> cortes_; ///< positions of the blocks that continue a paragraph, in order

@@ -31,6 +31,7 @@
 #include <filesystem>
 #include <new>
 #include <thread>
+#include <vector>
 
 /// The resources live in a static library: they must be registered by hand.
 static void registrarRecursos() {
@@ -338,21 +339,39 @@ void frm_principal::cmdCargar_Click() {
     if (nombre.isEmpty()) {
         return;
     }
-    // Read off the window's thread: a slow disk or a source that never ends a read cannot freeze
-    // the window, and the user may give up waiting.
-    QPromise<ResultadoLectura> promesa;
-    QFuture<ResultadoLectura> futuro = promesa.future();
+    // Read, and find where the box must split the text, off the window's thread: a slow disk, a
+    // source that never ends a read or a huge paragraph cannot freeze the window, and the user
+    // may give up waiting.
+    struct Carga {
+        ResultadoLectura lectura;
+        QString texto;
+        std::vector<qsizetype> cortes;
+    };
+    auto* referencia = static_cast<CajaReferencia*>(texto);
+    QPromise<Carga> promesa;
+    QFuture<Carga> futuro = promesa.future();
     promesa.start();
-    std::thread([promesa = std::move(promesa),
-                 ruta = std::filesystem::path(nombre.toStdU16String())]() mutable {
-        promesa.addResult(leerArchivoTexto(ruta));
+    std::thread([promesa = std::move(promesa), ruta = std::filesystem::path(nombre.toStdU16String()),
+                 partir = referencia->partidor()]() mutable {
+        Carga carga;
+        carga.lectura = leerArchivoTexto(ruta);
+        try {
+            if (carga.lectura.correcto()) {
+                carga.texto = aQString(carga.lectura.texto);
+                std::u16string().swap(carga.lectura.texto); // only one copy of a large text at a time
+                carga.cortes = partir(carga.texto);
+            }
+        } catch (const std::bad_alloc&) {
+            carga.lectura.fallo = FalloLectura::DemasiadoGrande;
+        }
+        promesa.addResult(std::move(carga));
         promesa.finish();
     }).detach();
     if (!entorno_->esperarCarga(this, QFuture<void>(futuro))) {
         return;
     }
-    ResultadoLectura lectura = futuro.takeResult();
-    switch (lectura.fallo) {
+    Carga carga = futuro.takeResult();
+    switch (carga.lectura.fallo) {
     case FalloLectura::Ninguno:
         break;
     case FalloLectura::NoExiste:
@@ -362,12 +381,10 @@ void frm_principal::cmdCargar_Click() {
     case FalloLectura::NoEsTexto:
         return entorno_->mostrarError(this, textos::archivoNoEsTexto());
     case FalloLectura::Otro:
-        return entorno_->mostrarError(this, mensajeDeFallo(lectura.error));
+        return entorno_->mostrarError(this, mensajeDeFallo(carga.lectura.error));
     }
     try {
-        QString cargado = aQString(lectura.texto);
-        std::u16string().swap(lectura.texto); // only one copy of a large text at a time
-        static_cast<CajaReferencia*>(texto)->ponerTexto(cargado);
+        referencia->ponerTexto(carga.texto, carga.cortes);
     } catch (const std::bad_alloc&) {
         entorno_->mostrarError(this, textos::archivoDemasiadoGrande());
     }

@@ -94,7 +94,8 @@ TEST_F(CajaReferenciaTest, DuringARunItScrollsAndCopiesASelectionFromItsMenuThen
 TEST_F(CajaReferenciaTest, RunsWithNoPlaceToBreakAreSplitWhereTheyWrapAndEditsAndCopiesKeepTheText) {
     const QString largo = QStringLiteral("Una línea\r\nhola ") + QString(5000, u'x') +
                           QStringLiteral(" y (") + QString(3000, u'y') + QStringLiteral(") fin\r\n") +
-                          QString(2000, u'z');
+                          QString(2000, u'z') + u"\r\n"_s + u"Un párrafo enorme, ¿qué? "_s.repeated(1500) +
+                          QString(3000, u'w') + u" sigue el párrafo "_s.repeated(2000);
     const QString leido = QString(largo).replace(u"\r\n"_s, u"\n"_s);
     auto* caja = static_cast<CajaReferencia*>(texto());
     const QTextDocument& documento = *texto()->document();
