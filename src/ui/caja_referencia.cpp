@@ -101,8 +101,12 @@ void CajaReferencia::ponerTexto(const QString& texto, const std::vector<qsizetyp
     }
 }
 
-std::vector<qsizetype> CajaReferencia::Partidor::operator()(QStringView texto) const {
+std::vector<qsizetype> CajaReferencia::Partidor::operator()(QStringView texto,
+                                                            const std::function<bool()>& seguir) const {
     std::vector<qsizetype> cortes;
+    auto abandonar = [&seguir] {
+        return seguir && !seguir();
+    };
     QTextOption cualquiera = opciones;
     cualquiera.setWrapMode(QTextOption::WrapAnywhere);
     qsizetype inicioParrafo = 0;
@@ -128,7 +132,7 @@ std::vector<qsizetype> CajaReferencia::Partidor::operator()(QStringView texto) c
         // where it does in the whole paragraph.
         qsizetype linea = 0;
         auto medirHasta = [&](qsizetype hasta) {
-            while (parrafo.size() > kParrafoEnorme && hasta - linea > kTrozoProsa) {
+            while (parrafo.size() > kParrafoEnorme && hasta - linea > kTrozoProsa && !abandonar()) {
                 const std::vector<int> inicios =
                     iniciosDeLinea(parrafo.mid(linea, kTrozoProsa), fuente, opciones, ancho);
                 if (inicios.size() < 2) {
@@ -160,8 +164,8 @@ std::vector<qsizetype> CajaReferencia::Partidor::operator()(QStringView texto) c
                     anterior = trozo;
                     inicios = iniciosDeLinea(trozo, fuente, cualquiera, ancho);
                 }
-                if (inicios.size() < 2) {
-                    break; // what is left of it fits in one line
+                if (inicios.size() < 2 || abandonar()) {
+                    break; // what is left of it fits in one line, or the load was given up
                 }
                 for (const int inicio : inicios) {
                     if (inicio > 0) {

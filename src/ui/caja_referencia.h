@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QTextOption>
 
+#include <functional>
 #include <vector>
 
 namespace tecladas {
@@ -27,8 +28,9 @@ public:
         QFont fuente;
         QTextOption opciones;
         double ancho = 0;
-        /// Positions in `texto` where a block continues a paragraph, in order.
-        std::vector<qsizetype> operator()(QStringView texto) const;
+        /// Positions in `texto` where a block continues a paragraph, in order. Gives up, with
+        /// some of them, as soon as `seguir` says no.
+        std::vector<qsizetype> operator()(QStringView texto, const std::function<bool()>& seguir = {}) const;
     };
     Partidor partidor() const;
 

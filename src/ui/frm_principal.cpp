@@ -356,10 +356,14 @@ void frm_principal::cmdCargar_Click() {
         Carga carga;
         carga.lectura = leerArchivoTexto(ruta);
         try {
-            if (carga.lectura.correcto()) {
+            // Once cancelled, the window may be gone: nothing more is laid out with its fonts.
+            auto seguir = [&promesa] {
+                return !promesa.isCanceled();
+            };
+            if (carga.lectura.correcto() && seguir()) {
                 carga.texto = aQString(carga.lectura.texto);
                 std::u16string().swap(carga.lectura.texto); // only one copy of a large text at a time
-                carga.cortes = partir(carga.texto);
+                carga.cortes = partir(carga.texto, seguir);
             }
         } catch (const std::bad_alloc&) {
             carga.lectura.fallo = FalloLectura::DemasiadoGrande;
@@ -368,6 +372,7 @@ void frm_principal::cmdCargar_Click() {
         promesa.finish();
     }).detach();
     if (!entorno_->esperarCarga(this, QFuture<void>(futuro))) {
+        futuro.cancel();
         return;
     }
     Carga carga = futuro.takeResult();
