@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QFont>
 #include <QPlainTextEdit>
+#include <QTextOption>
+
+#include <functional>
+#include <vector>
 
 namespace tecladas {
 
@@ -15,7 +20,29 @@ class CajaReferencia final : public QPlainTextEdit {
 public:
     explicit CajaReferencia(QWidget* padre = nullptr);
 
+    /// Finds where a text must be split to be shown at once, as the box wraps now; it may be used
+    /// on any thread. Qt wraps a run with no place to break a line (a "word" of thousands of
+    /// letters) in a time that grows with the square of its length, and lays out and keeps a whole
+    /// paragraph at every edit: such runs, and paragraphs of tens of thousands of characters, are
+    /// held as several blocks, split where they wrap anyway (see `parrafos`).
+    struct Partidor {
+        QFont fuente;
+        QTextOption opciones;
+        double ancho = 0;
+        /// Positions in `texto` where a block continues a paragraph, in order. Gives up, with
+        /// some of them, as soon as `seguir` says no.
+        std::vector<qsizetype> operator()(QStringView texto, const std::function<bool()>& seguir = {}) const;
+    };
+    Partidor partidor() const;
+
+    /// Replaces the text, as `setPlainText` does, split at `cortes` (found by `partidor()`). While
+    /// the text holds splits, edits cannot be undone: an undo would not know them.
+    void ponerTexto(const QString& texto, const std::vector<qsizetype>& cortes);
+    void ponerTexto(const QString& texto);
+
 protected:
+    QMimeData* createMimeDataFromSelection() const override;
+    void keyPressEvent(QKeyEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
     void contextMenuEvent(QContextMenuEvent* evento) override;
     bool canInsertFromMimeData(const QMimeData* datos) const override;
@@ -25,6 +52,9 @@ private:
     /// Hands on a button release that a drag or a menu took for itself, so that whoever waits
     /// for it (the window gives the focus back to the typing box during a run) still gets it.
     void devolverSoltar(const QPointF& posicion, Qt::KeyboardModifiers modificadores);
+    void seguirCortes(int desde, int quitados, int anadidos);
+
+    std::vector<int> cortes_; ///< positions of the blocks that continue a paragraph, in order
 };
 
 } // namespace tecladas

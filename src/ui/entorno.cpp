@@ -3,10 +3,14 @@
 #include "ui/textos.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFileDialog>
+#include <QFutureWatcher>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
+#include <QTimer>
 
 namespace tecladas {
 
@@ -37,6 +41,31 @@ QString EntornoEscritorio::elegirArchivo(QWidget* padre, const QString& titulo, 
         return QString();
     }
     return dialogo.selectedFiles().value(0);
+}
+
+bool EntornoEscritorio::esperarCarga(QWidget* padre, QFuture<void> carga) {
+    QFutureWatcher<void> vigia;
+    QEventLoop espera;
+    QObject::connect(&vigia, &QFutureWatcherBase::finished, &espera, &QEventLoop::quit);
+    vigia.setFuture(carga);
+    // Nearly every file is read well within half a second: no box flashes for it. The keys and
+    // clicks of that moment wait for the end of the load.
+    QTimer::singleShot(500, &espera, &QEventLoop::quit);
+    if (!carga.isFinished()) {
+        espera.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (carga.isFinished()) {
+        return true;
+    }
+    QProgressDialog progreso(textos::cargandoArchivo(), textos::cancelar(), 0, 0, padre);
+    progreso.setWindowTitle(textos::tituloAplicacion());
+    progreso.setWindowModality(Qt::WindowModal);
+    progreso.setMinimumDuration(0);
+    QObject::connect(&vigia, &QFutureWatcherBase::finished, &progreso, &QDialog::accept);
+    if (carga.isFinished()) {
+        return true;
+    }
+    return progreso.exec() == QDialog::Accepted;
 }
 
 void EntornoEscritorio::pitar() {

@@ -24,11 +24,14 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPromise>
 #include <QPushButton>
 #include <QTimer>
 
 #include <filesystem>
 #include <new>
+#include <thread>
+#include <vector>
 
 /// The resources live in a static library: they must be registered by hand.
 static void registrarRecursos() {
@@ -344,8 +347,46 @@ void frm_principal::cmdCargar_Click() {
     if (nombre.isEmpty()) {
         return;
     }
-    ResultadoLectura lectura = leerArchivoTexto(std::filesystem::path(nombre.toStdU16String()));
-    switch (lectura.fallo) {
+    // Read, and find where the box must split the text, off the window's thread: a slow disk, a
+    // source that never ends a read or a huge paragraph cannot freeze the window, and the user
+    // may give up waiting.
+    struct Carga {
+        ResultadoLectura lectura;
+        QString texto;
+        std::vector<qsizetype> cortes;
+    };
+    auto* referencia = static_cast<CajaReferencia*>(texto);
+    QPromise<Carga> promesa;
+    QFuture<Carga> futuro = promesa.future();
+    promesa.start();
+    std::thread([promesa = std::move(promesa), ruta = std::filesystem::path(nombre.toStdU16String()),
+                 partir = referencia->partidor()]() mutable {
+        Carga carga;
+        carga.lectura = leerArchivoTexto(ruta);
+        try {
+            // Once cancelled, the window may be gone: nothing more is laid out with its fonts.
+            auto seguir = [&promesa] {
+                return !promesa.isCanceled();
+            };
+            if (carga.lectura.correcto() && seguir()) {
+                carga.texto = aQString(carga.lectura.texto);
+                std::u16string().swap(carga.lectura.texto); // only one copy of a large text at a time
+                // An accent written as its own combining mark becomes one letter, which its key types.
+                carga.texto = carga.texto.normalized(QString::NormalizationForm_C);
+                carga.cortes = partir(carga.texto, seguir);
+            }
+        } catch (const std::bad_alloc&) {
+            carga.lectura.fallo = FalloLectura::DemasiadoGrande;
+        }
+        promesa.addResult(std::move(carga));
+        promesa.finish();
+    }).detach();
+    if (!entorno_->esperarCarga(this, QFuture<void>(futuro))) {
+        futuro.cancel();
+        return;
+    }
+    Carga carga = futuro.takeResult();
+    switch (carga.lectura.fallo) {
     case FalloLectura::Ninguno:
         break;
     case FalloLectura::NoExiste:
@@ -355,14 +396,10 @@ void frm_principal::cmdCargar_Click() {
     case FalloLectura::NoEsTexto:
         return entorno_->mostrarError(this, textos::archivoNoEsTexto());
     case FalloLectura::Otro:
-        return entorno_->mostrarError(this, mensajeDeFallo(lectura.error));
+        return entorno_->mostrarError(this, mensajeDeFallo(carga.lectura.error));
     }
     try {
-        QString cargado = aQString(lectura.texto);
-        std::u16string().swap(lectura.texto); // only one copy of a large text at a time
-        // An accent written as its own combining mark becomes one letter, which its key types.
-        cargado = cargado.normalized(QString::NormalizationForm_C);
-        texto->setPlainText(cargado);
+        referencia->ponerTexto(carga.texto, carga.cortes);
     } catch (const std::bad_alloc&) {
         entorno_->mostrarError(this, textos::archivoDemasiadoGrande());
     }

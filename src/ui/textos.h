@@ -72,6 +72,12 @@ inline QString archivoNoEsTexto() {
 inline QString archivoEspecial() {
     return QStringLiteral("El nombre elegido no es un archivo normal y no se puede leer.");
 }
+inline QString cargandoArchivo() {
+    return QStringLiteral("Cargando el archivo…");
+}
+inline QString cancelar() {
+    return QStringLiteral("Cancelar");
+}
 inline QString tituloCargar() {
     return QStringLiteral("Cargar archivo de texto");
 }

@@ -24,7 +24,8 @@ public:
         QString archivoElegido; ///< what the next file dialog answers ("" = cancel)
         /// Runs as the file dialog closes, before the window reads the chosen file.
         std::function<void()> alElegir;
-        QString archivoPdf; ///< where the printer writes; none when empty
+        bool cancelarCarga = false; ///< the user cancels the reading of the chosen file
+        QString archivoPdf;         ///< where the printer writes; none when empty
         /// Runs while a message box would be open, to see the window behind it.
         std::function<void(const QString&)> alMostrar;
     };
@@ -41,6 +42,13 @@ public:
             registro_->alElegir();
         }
         return registro_->archivoElegido;
+    }
+    bool esperarCarga(QWidget*, QFuture<void> carga) override {
+        if (registro_->cancelarCarga) {
+            return false;
+        }
+        carga.waitForFinished();
+        return true;
     }
     void pitar() override { ++registro_->pitidos; }
     std::unique_ptr<QPrinter> impresoraPredeterminada() override {

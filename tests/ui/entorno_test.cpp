@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QPromise>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -43,6 +45,8 @@ protected:
                 visto << caja->text() << QString::number(caja->icon());
             } else if (auto* archivos = qobject_cast<QFileDialog*>(dialogo)) {
                 visto << archivos->nameFilters();
+            } else if (auto* progreso = qobject_cast<QProgressDialog*>(dialogo)) {
+                visto << progreso->labelText();
             }
             for (const QAbstractButton* b : dialogo->findChildren<QAbstractButton*>()) {
                 visto << (b->isVisible() ? b->text() : QString());
@@ -52,6 +56,10 @@ protected:
             if (archivos != nullptr && !nombre.isEmpty()) {
                 archivos->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(std::exchange(nombre, {}));
                 QMetaObject::invokeMethod(archivos, &QDialog::accept, Qt::QueuedConnection);
+            } else if (auto* cancelar = qobject_cast<QProgressDialog*>(dialogo)
+                                            ? dialogo->findChild<QAbstractButton*>()
+                                            : nullptr) {
+                cancelar->click();
             } else {
                 dialogo->done(QDialog::Rejected);
             }
@@ -71,6 +79,20 @@ TEST_F(EntornoEscritorioTest, MessagesBearTheirTitleAndIconAndOnlyASpanishOkButt
               QStringList({u"Tecladas"_s, u"Hola"_s, QString::number(QMessageBox::NoIcon), u"Aceptar"_s}));
     EXPECT_EQ(mostrado([&] { entorno.mostrarError(&padre, u"Hola"_s); }),
               QStringList({u"Error"_s, u"Hola"_s, QString::number(QMessageBox::Warning), u"Aceptar"_s}));
+}
+
+TEST_F(EntornoEscritorioTest, AReadThatTakesLongShowsItsProgressAndIsCancelled) {
+    QPromise<void> nunca; // a read that never ends
+    nunca.start();
+    bool terminada = true;
+    EXPECT_EQ(mostrado([&] { terminada = entorno.esperarCarga(&padre, nunca.future()); }),
+              QStringList({u"Tecladas"_s, u"Cargando el archivo…"_s, u"Cancelar"_s}));
+    EXPECT_FALSE(terminada);
+    QPromise<void> breve; // one over at once: no box flashes
+    breve.start();
+    QTimer::singleShot(50, [&] { breve.finish(); });
+    EXPECT_EQ(mostrado([&] { terminada = entorno.esperarCarga(&padre, breve.future()); }), QStringList());
+    EXPECT_TRUE(terminada);
 }
 
 TEST_F(EntornoEscritorioTest, QtsOwnTextsAreSpanishAndATypedNameGoesThroughTheFileDialog) {
