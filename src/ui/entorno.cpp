@@ -2,6 +2,7 @@
 
 #include "ui/textos.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -30,6 +31,21 @@ void EntornoEscritorio::mostrarError(QWidget* padre, const QString& texto) {
 
 QString EntornoEscritorio::elegirArchivo(QWidget* padre, const QString& titulo, const QString& filtro) {
     return QFileDialog::getOpenFileName(padre, titulo, QString(), filtro);
+}
+
+QString EntornoEscritorio::elegirDestino(QWidget* padre, const QString& titulo, const QString& propuesto,
+                                         const QString& filtro) {
+    return QFileDialog::getSaveFileName(padre, titulo, propuesto, filtro);
+}
+
+bool EntornoEscritorio::preguntar(QWidget* padre, const QString& texto) {
+    QMessageBox caja(QMessageBox::Question, textos::tituloAplicacion(), texto,
+                     QMessageBox::Yes | QMessageBox::No, padre);
+    caja.setTextFormat(Qt::PlainText);
+    caja.setDefaultButton(QMessageBox::No);
+    caja.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
+    caja.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+    return caja.exec() == QMessageBox::Yes;
 }
 
 void EntornoEscritorio::pitar() {
