@@ -38,7 +38,7 @@ FrmHistorial::FrmHistorial(Historial& historial, Entorno& entorno, QWidget* padr
     setObjectName(QStringLiteral("frmHistorial"));
     setWindowTitle(textos::tituloHistorial());
     setAttribute(Qt::WA_DeleteOnClose, false);
-    resize(900, 640);
+    resize(1120, 680);
 
     cmbTexto = new QComboBox(this);
     cmbTexto->setObjectName(QStringLiteral("cmbTexto"));
@@ -60,6 +60,7 @@ FrmHistorial::FrmHistorial(Historial& historial, Entorno& entorno, QWidget* padr
     tablaPruebas->setSortingEnabled(true);
     tablaPruebas->sortByColumn(ModeloPruebas::Fecha, Qt::DescendingOrder);
     tablaPruebas->verticalHeader()->hide();
+    tablaPruebas->horizontalHeader()->setStretchLastSection(true);
     // Fixed widths: measuring every row of a long history would make the window slow to open.
     tablaPruebas->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tablaPruebas->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -71,7 +72,7 @@ FrmHistorial::FrmHistorial(Historial& historial, Entorno& entorno, QWidget* padr
                                                                   : QStringLiteral("0000,00");
         const QString titulo = modelo_->headerData(columna, Qt::Horizontal).toString();
         tablaPruebas->setColumnWidth(
-            columna, std::max(medidas.horizontalAdvance(muestra), medidas.horizontalAdvance(titulo)) + 24);
+            columna, std::max(medidas.horizontalAdvance(muestra), medidas.horizontalAdvance(titulo)) + 16);
     }
 
     tablaFallos = new QTableWidget(0, 2, this);
@@ -80,7 +81,12 @@ FrmHistorial::FrmHistorial(Historial& historial, Entorno& entorno, QWidget* padr
     tablaFallos->setHorizontalHeaderLabels({QStringLiteral("Carácter"), QStringLiteral("Veces")});
     tablaFallos->verticalHeader()->hide();
     tablaFallos->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tablaFallos->setSelectionMode(QAbstractItemView::NoSelection);
     tablaFallos->horizontalHeader()->setStretchLastSection(true);
+    tablaFallos->verticalHeader()->setDefaultSectionSize(
+        tablaPruebas->verticalHeader()->defaultSectionSize());
+    tablaFallos->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tablaFallos->setColumnWidth(0, 110);
     tablaFallos->setMaximumWidth(220);
     auto* rotuloFallos = new QLabel(QStringLiteral("Caracteres más fallados:"), this);
 

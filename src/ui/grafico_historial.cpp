@@ -28,10 +28,11 @@ void GraficoHistorial::mostrar(const std::vector<double>& netas, const Umbrales&
     }
     auto* ejeX = new QValueAxis;
     ejeX->setTitleText(QStringLiteral("Prueba"));
-    ejeX->setLabelFormat(QStringLiteral("%d"));
+    // "%d" draws no labels at all in Qt Charts 6.4 when numbers follow the locale.
+    ejeX->setLabelFormat(QStringLiteral("%.0f"));
     auto* ejeY = new QValueAxis;
     ejeY->setTitleText(QStringLiteral("Tecladas exactas/Min."));
-    ejeY->setLabelFormat(QStringLiteral("%d"));
+    ejeY->setLabelFormat(QStringLiteral("%.0f"));
     grafico->addAxis(ejeX, Qt::AlignBottom);
     grafico->addAxis(ejeY, Qt::AlignLeft);
 
