@@ -49,6 +49,7 @@ void RegistradorPruebas::registrar(const SesionExamen& sesion, bool repetir) {
         entorno_.mostrarError(&ventana_, textos::historialNoGuardado() + fallo);
     }
     if (fallo.isEmpty() && frmHistorial_ && frmHistorial_->isVisible()) {
+        frmHistorial_->ponerUmbrales({sesion.puntMin, sesion.puntApr, sesion.puntMax});
         // After the message that ends the run has been answered, not in the middle of the ending.
         QTimer::singleShot(0, frmHistorial_, &FrmHistorial::recargar);
     }
