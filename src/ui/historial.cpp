@@ -25,6 +25,12 @@ constexpr int kEsperaMs = 3000;
 constexpr int kOcupado = 5, kBloqueado = 6, kSoloLectura = 8, kEntradaSalida = 10, kCorrupto = 11,
               kLleno = 13, kNoSeAbre = 14, kNoEsBaseDeDatos = 26;
 
+QString tablaFallos() {
+    return QStringLiteral(
+        "CREATE TABLE IF NOT EXISTS fallos(prueba INTEGER NOT NULL, caracter INTEGER NOT NULL, "
+        "veces INTEGER NOT NULL, PRIMARY KEY(prueba, caracter)) WITHOUT ROWID");
+}
+
 QString huellaEnTexto(std::uint64_t huella) {
     return QStringLiteral("%1").arg(huella, 16, 16, QLatin1Char('0'));
 }
@@ -162,22 +168,27 @@ template <typename F> QString Historial::enTransaccion(F&& cambios) {
 
 QString Historial::prepararEsquema() {
     // The file's header is read here first: a file that is not a database fails on it.
-    QSqlQuery version(QSqlDatabase::database(conexion_, false));
     if (QString fallo = ejecutar(QStringLiteral("PRAGMA journal_mode=WAL")); !fallo.isEmpty()) {
         return fallo;
     }
-    if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next()) {
-        return explicar(version.lastError());
+    int encontrada = 0;
+    auto leerVersion = [this, &encontrada]() -> QString {
+        QSqlQuery version(QSqlDatabase::database(conexion_, false));
+        if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next()) {
+            return explicar(version.lastError());
+        }
+        encontrada = version.value(0).toInt();
+        return encontrada > kVersion ? textos::historialMasNuevo() : QString();
+    };
+    if (QString fallo = leerVersion(); !fallo.isEmpty() || encontrada == kVersion) {
+        return fallo;
     }
-    const int encontrada = version.value(0).toInt();
-    version.finish();
-    if (encontrada == kVersion) {
-        return {};
-    }
-    if (encontrada > kVersion) {
-        return textos::historialMasNuevo();
-    }
+    // Read again inside the transaction: another window may have brought the file up to date
+    // meanwhile.
     QString fallo = ejecutar(QStringLiteral("BEGIN IMMEDIATE"));
+    if (fallo.isEmpty()) {
+        fallo = leerVersion();
+    }
     if (fallo.isEmpty() && encontrada == 0) {
         const QString tablas[] = {
             QStringLiteral("CREATE TABLE IF NOT EXISTS pruebas(id INTEGER PRIMARY KEY, fecha TEXT NOT NULL, "
@@ -186,9 +197,7 @@ QString Historial::prepararEsquema() {
                            "aciertos_min REAL NOT NULL, netas_min REAL NOT NULL, nota REAL NOT NULL, "
                            "punt_min INTEGER NOT NULL, punt_apr INTEGER NOT NULL, punt_max INTEGER NOT NULL, "
                            "repetir INTEGER NOT NULL, fin INTEGER NOT NULL)"),
-            QStringLiteral(
-                "CREATE TABLE IF NOT EXISTS fallos(prueba INTEGER NOT NULL, caracter INTEGER NOT NULL, "
-                "veces INTEGER NOT NULL, PRIMARY KEY(prueba, caracter)) WITHOUT ROWID")};
+            tablaFallos()};
         for (const QString& tabla : tablas) {
             if (fallo.isEmpty()) {
                 fallo = ejecutar(tabla);
@@ -197,7 +206,7 @@ QString Historial::prepararEsquema() {
     } else if (fallo.isEmpty() && encontrada == 1) {
         fallo = migrarDesde1();
     }
-    if (fallo.isEmpty()) {
+    if (fallo.isEmpty() && encontrada != kVersion) {
         fallo = ejecutar(QStringLiteral("PRAGMA user_version=%1").arg(kVersion));
     }
     if (fallo.isEmpty()) {
@@ -212,11 +221,7 @@ QString Historial::prepararEsquema() {
 QString Historial::migrarDesde1() {
     // Version 2 gives the missed characters a table of their own, so that the history window
     // reads them with the runs instead of parsing a text for each.
-    if (QString fallo =
-            ejecutar(QStringLiteral("CREATE TABLE fallos(prueba INTEGER NOT NULL, caracter INTEGER NOT "
-                                    "NULL, veces INTEGER NOT NULL, PRIMARY KEY(prueba, caracter)) "
-                                    "WITHOUT ROWID"));
-        !fallo.isEmpty()) {
+    if (QString fallo = ejecutar(tablaFallos()); !fallo.isEmpty()) {
         return fallo;
     }
     const QSqlDatabase db = QSqlDatabase::database(conexion_, false);
