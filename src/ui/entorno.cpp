@@ -2,6 +2,7 @@
 
 #include "ui/textos.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -66,6 +67,21 @@ bool EntornoEscritorio::esperarCarga(QWidget* padre, QFuture<void> carga) {
         return true;
     }
     return progreso.exec() == QDialog::Accepted;
+}
+
+QString EntornoEscritorio::elegirDestino(QWidget* padre, const QString& titulo, const QString& propuesto,
+                                         const QString& filtro) {
+    return QFileDialog::getSaveFileName(padre, titulo, propuesto, filtro);
+}
+
+bool EntornoEscritorio::preguntar(QWidget* padre, const QString& texto) {
+    QMessageBox caja(QMessageBox::Question, textos::tituloAplicacion(), texto,
+                     QMessageBox::Yes | QMessageBox::No, padre);
+    caja.setTextFormat(Qt::PlainText);
+    caja.setDefaultButton(QMessageBox::No);
+    caja.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
+    caja.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+    return caja.exec() == QMessageBox::Yes;
 }
 
 void EntornoEscritorio::pitar() {

@@ -11,9 +11,11 @@
 #include "ui/caja_escritura.h"
 #include "ui/caja_referencia.h"
 #include "ui/conversion.h"
+#include "ui/destino_documento.h"
 #include "ui/entorno.h"
 #include "ui/impresion.h"
 #include "ui/pagina_referencia.h"
+#include "ui/registrador_pruebas.h"
 #include "ui/textos.h"
 
 #include <QCheckBox>
@@ -185,6 +187,8 @@ void frm_principal::crearControles() {
     MaskPuntMax = mascara("MaskPuntMax", QStringLiteral("000; "), twips(7380, 300, 555, 315));
     MaskPuntApr = mascara("MaskPuntApr", QStringLiteral("000; "), twips(5640, 300, 555, 315));
     MaskPuntMin = mascara("MaskPuntMin", QStringLiteral("000; "), twips(4140, 300, 555, 315));
+    cmdHistorial = boton("cmdHistorial", QStringLiteral("&Historial"), twips(9900, 7665, 855, 525));
+    registrador_ = new RegistradorPruebas(*this, *entorno_, *texto);
 
     etiqueta("Label15", QStringLiteral("Intervalos de tecladas exactas para el cálculo de la nota"),
              twips(3120, 60, 4950, 255));
@@ -232,7 +236,7 @@ void frm_principal::crearControles() {
     const QList<QWidget*> ordenTabulacion = {
         cmdIniciar,        txtAciertos, txtErrores,  txtTecladasmin, maskTiempo,  txtTiempoTotalmin,
         txtTiempoTotalSeg, MaskPuntMax, MaskPuntApr, cmdCargar,      cmdImprimir, chkRepetirTexto,
-        MaskPuntMin,       cmdDetener,  textoact,    texto};
+        MaskPuntMin,       cmdDetener,  textoact,    texto,          cmdHistorial};
     for (qsizetype i = 1; i < ordenTabulacion.size(); ++i) {
         setTabOrder(ordenTabulacion[i - 1], ordenTabulacion[i]);
     }
@@ -242,6 +246,7 @@ void frm_principal::crearControles() {
     connect(cmdDetener, &QPushButton::clicked, this, &frm_principal::cmdDetener_Click);
     connect(cmdCargar, &QPushButton::clicked, this, &frm_principal::cmdCargar_Click);
     connect(cmdImprimir, &QPushButton::clicked, this, &frm_principal::cmdImprimir_Click);
+    connect(cmdHistorial, &QPushButton::clicked, registrador_, &RegistradorPruebas::mostrarHistorial);
     connect(Timer1, &QTimer::timeout, this, &frm_principal::Timer1_Timer);
     // During a run the keys belong to the typing box: whatever else takes the focus (a button
     // pressed and released off it) gives it straight back. A click on Stop still stops.
@@ -324,6 +329,7 @@ void frm_principal::cmdIniciar_Click() {
     cmdIniciar->setEnabled(false);
     cmdImprimir->setEnabled(false);
     cmdCargar->setEnabled(false);
+    cmdHistorial->setEnabled(false);
     cmdDetener->setEnabled(true);
     chkRepetirTexto->setEnabled(false);
     Timer1->start();
@@ -400,6 +406,7 @@ void frm_principal::cmdCargar_Click() {
     }
     try {
         referencia->ponerTexto(carga.texto, carga.cortes);
+        texto->document()->setMetaInformation(QTextDocument::DocumentUrl, nombre); // names its runs
     } catch (const std::bad_alloc&) {
         entorno_->mostrarError(this, textos::archivoDemasiadoGrande());
     }
@@ -409,9 +416,8 @@ void frm_principal::cmdImprimir_Click() {
     if (Timer1->isActive()) {
         return;
     }
-    const std::unique_ptr<QPrinter> impresora = entorno_->impresoraPredeterminada();
+    const std::unique_ptr<QPrinter> impresora = elegirImpresora(*entorno_, this, textos::tituloAplicacion());
     if (!impresora) {
-        entorno_->mostrarError(this, textos::sinImpresora());
         return;
     }
     const QString fallo = imprimirVentana(*impresora, *this);
@@ -547,11 +553,13 @@ void frm_principal::FinalizarPrueba() {
     cmdIniciar->setEnabled(true);
     cmdImprimir->setEnabled(true);
     cmdCargar->setEnabled(true);
+    cmdHistorial->setEnabled(true);
     cmdDetener->setEnabled(false);
     chkRepetirTexto->setEnabled(true);
     mostrarAnunciado(*lblError, QString());
     ActualizarResultados();
     mostrarAnunciado(*lblNota, dosDecimales(notaDeLaPrueba(sesion_)));
+    registrador_->registrar(sesion_, chkRepetirTexto->isChecked());
 }
 
 bool frm_principal::eventFilter(QObject* objeto, QEvent* evento) {

@@ -21,6 +21,7 @@ namespace tecladas {
 class CajaEscritura;
 class Entorno;
 class PaginaReferencia;
+class RegistradorPruebas;
 
 /// The exam window. It creates the controls, wires their events to the exam core and shows what
 /// the core decides; judging, paging and grading live in the core.
@@ -96,8 +97,10 @@ private:
     QLabel* Image1 = nullptr;
     QLabel* lblPuntuacion = nullptr;
     QLabel* lblNota = nullptr;
+    QPushButton* cmdHistorial = nullptr;
 
     PaginaReferencia* pagina_ = nullptr; ///< what `texto` shows during a run
+    RegistradorPruebas* registrador_ = nullptr;
     QColor colorTexto_;
     QColor colorError_;
 };

@@ -54,8 +54,8 @@ TEST_F(CajaReferenciaTest, NoEditReachesItDuringARunAndTypingDoesAfterwardsWhile
     texto()->moveCursor(QTextCursor::End);
     QTest::keyClicks(texto(), QStringLiteral("c"));
     QTest::keyClick(texto(), Qt::Key_Tab);
-    EXPECT_EQ(ventana->focusWidget(), boton("cmdIniciar"));
-    QTest::keyClick(boton("cmdIniciar"), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(ventana->focusWidget(), boton("cmdHistorial"));
+    QTest::keyClick(boton("cmdHistorial"), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(ventana->focusWidget(), texto());
     EXPECT_EQ(texto()->toPlainText(), QStringLiteral("uno dos tresc"));
 }

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QLineEdit>
@@ -79,6 +80,11 @@ TEST_F(EntornoEscritorioTest, MessagesBearTheirTitleAndIconAndOnlyASpanishOkButt
               QStringList({u"Tecladas"_s, u"Hola"_s, QString::number(QMessageBox::NoIcon), u"Aceptar"_s}));
     EXPECT_EQ(mostrado([&] { entorno.mostrarError(&padre, u"Hola"_s); }),
               QStringList({u"Error"_s, u"Hola"_s, QString::number(QMessageBox::Warning), u"Aceptar"_s}));
+    bool si = true;
+    EXPECT_EQ(mostrado([&] { si = entorno.preguntar(&padre, u"¿Borrar?"_s); }),
+              QStringList({u"Tecladas"_s, u"¿Borrar?"_s, QString::number(QMessageBox::Question), u"&Sí"_s,
+                           u"&No"_s}));
+    EXPECT_FALSE(si) << "closing the question answers No";
 }
 
 TEST_F(EntornoEscritorioTest, AReadThatTakesLongShowsItsProgressAndIsCancelled) {
@@ -103,6 +109,12 @@ TEST_F(EntornoEscritorioTest, QtsOwnTextsAreSpanishAndATypedNameGoesThroughTheFi
     for (const QString& esperado : {u"Cargar"_s, u"Textos (*.txt)"_s, u"&Abrir"_s, u"Cancelar"_s}) {
         EXPECT_TRUE(dialogo.contains(esperado)) << dialogo.join(u'|').toStdString();
     }
+    const QStringList guardar = mostrado([&] {
+        elegido =
+            entorno.elegirDestino(&padre, u"PDF"_s, QDir::temp().filePath(u"a.pdf"_s), u"PDF (*.pdf)"_s);
+    });
+    EXPECT_TRUE(elegido.isEmpty() && guardar.contains(u"&Guardar"_s) && guardar.contains(u"Cancelar"_s))
+        << guardar.join(u'|').toStdString();
     EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), u"Carpeta"_s);
 
     const QTemporaryDir carpeta;

@@ -91,8 +91,9 @@ protected:
         for (const char* nombre : {"cmdDetener", "textoact"}) {
             EXPECT_EQ(control(nombre)->isEnabled(), enCurso) << nombre;
         }
-        for (const char* nombre : {"cmdIniciar", "cmdImprimir", "cmdCargar", "chkRepetirTexto", "maskTiempo",
-                                   "MaskPuntMin", "MaskPuntApr", "MaskPuntMax"}) {
+        for (const char* nombre :
+             {"cmdIniciar", "cmdImprimir", "cmdCargar", "cmdHistorial", "chkRepetirTexto", "maskTiempo",
+              "MaskPuntMin", "MaskPuntApr", "MaskPuntMax"}) {
             EXPECT_EQ(control(nombre)->isEnabled(), !enCurso) << nombre;
         }
     }
