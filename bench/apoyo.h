@@ -15,7 +15,10 @@ namespace tecladas::banco {
 /// measured.
 class VentanaBanco : public prueba::VentanaReal {
 public:
-    VentanaBanco() { caja("maskTiempo")->setText(QStringLiteral("99")); }
+    VentanaBanco() {
+        abrir();
+        caja("maskTiempo")->setText(QStringLiteral("99"));
+    }
 
     /// Keeps measuring past the 16-bit counters: a run of 50,000 keystrokes would pass
     /// `aciertos`' limit and end. Only the benchmark resets them; the window never does.

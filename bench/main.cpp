@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -17,6 +18,9 @@ int main(int argc, char** argv) {
     if (tecladas::banco::ejecutarComoHijo(argc, argv, codigo)) {
         return codigo;
     }
+    // The runs the benchmarks end go to a history of their own, never the user's.
+    const QTemporaryDir datos;
+    qputenv("XDG_DATA_HOME", datos.path().toLocal8Bit());
     int argcQt = 1;
     QApplication aplicacion(argcQt, argv);
     tecladas::prepararAplicacion(aplicacion);

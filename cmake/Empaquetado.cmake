@@ -17,9 +17,10 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Muestra un texto de referencia y juzga cada tecla al copiarlo durante los
 minutos fijados: una tecla equivocada pita y no se escribe. Cuenta aciertos,
 errores y tecladas por minuto y califica la prueba de 0 a 10.")
-# The Qt libraries the program links, found from the binary itself; then what it reads at run
-# time: the fonts its window is drawn with and Qt's Spanish texts.
+# The Qt libraries the program links, found from the binary itself; then what it loads or reads
+# at run time: Qt's SQLite driver for the history (a plugin, which no library search finds), the
+# fonts its window is drawn with and Qt's Spanish texts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, fonts-liberation, qt6-translations-l10n")
 
 include(CPack)

@@ -33,6 +33,8 @@ std::int16_t leerTiempo(std::u16string_view mostrado) {
     return valor;
 }
 
+} // namespace
+
 std::optional<std::int16_t> leerUmbral(std::u16string_view mostrado) {
     const auto primero = mostrado.find_first_not_of(u' ');
     if (primero == std::u16string_view::npos) {
@@ -48,8 +50,6 @@ std::optional<std::int16_t> leerUmbral(std::u16string_view mostrado) {
     }
     return valor;
 }
-
-} // namespace
 
 RechazoInicio iniciarEjecucion(SesionExamen& sesion, const AjustesMostrados& ajustes,
                                std::u16string textoReferencia) {

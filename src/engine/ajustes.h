@@ -2,6 +2,8 @@
 
 #include "engine/sesion_examen.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +16,10 @@ struct AjustesMostrados {
     std::u16string_view puntApr;
     std::u16string_view puntMax;
 };
+
+/// Reads a threshold box as shown: blanks at either end are ignored and the rest must be
+/// digits. A blank box, or one with a blank between its digits, is not a number.
+std::optional<std::int16_t> leerUmbral(std::u16string_view mostrado);
 
 /// Why Start refuses to begin a run; the checks are made in this order.
 enum class RechazoInicio {
@@ -32,8 +38,7 @@ enum class RechazoInicio {
 /// prepares a new run on the text (`prepararEjecucion`). A refused Start leaves `sesion` untouched.
 ///
 /// The time box loses every blank and its leading digits make the number, so " 1" and "1 " are 1
-/// and a blank box is 0. A threshold box loses the blanks at either end and the rest must be
-/// digits: a blank box, or one with a blank between its digits, is not a number.
+/// and a blank box is 0; each threshold box is read by `leerUmbral`.
 RechazoInicio iniciarEjecucion(SesionExamen& sesion, const AjustesMostrados& ajustes,
                                std::u16string textoReferencia);
 

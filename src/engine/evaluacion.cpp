@@ -30,6 +30,23 @@ bool siguePrefijo(const std::u16string& objetivo, std::size_t posicion, const st
            objetivo.compare(posicion, unidades.size(), unidades) == 0;
 }
 
+/// The character the typing must produce next: Enter for a line break or past the end.
+char32_t caracterEsperado(const SesionExamen& sesion) {
+    const std::u16string& objetivo = sesion.textoObjetivo;
+    const std::size_t posicion = sesion.textoEscrito.size();
+    if (posicion >= objetivo.size() || objetivo[posicion] == kCR) {
+        return kTeclaEnter;
+    }
+    const char16_t c = objetivo[posicion];
+    if (c >= 0xD800 && c <= 0xDBFF && posicion + 1 < objetivo.size()) {
+        const char16_t bajo = objetivo[posicion + 1];
+        if (bajo >= 0xDC00 && bajo <= 0xDFFF) {
+            return 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (bajo - 0xDC00);
+        }
+    }
+    return c;
+}
+
 } // namespace
 
 int pesoTecla(char32_t tecla) {
@@ -43,10 +60,14 @@ Veredicto rechazarTecla(SesionExamen& sesion) {
         if (!incrementarContador(sesion.errores)) {
             veredicto.resultado = Veredicto::Resultado::Ignorada;
             veredicto.limiteAlcanzado = true;
+            sesion.limiteAlcanzado = true;
             return veredicto;
         }
         sesion.ultimaCorrecta = false;
         veredicto.errorContado = true;
+        veredicto.esperado = caracterEsperado(sesion);
+        // Never more than `errores`, so it stays within 16 bits.
+        ++sesion.caracteresFallados[veredicto.esperado];
     }
     return veredicto;
 }
@@ -78,6 +99,7 @@ Veredicto evaluarTecla(SesionExamen& sesion, char32_t tecla, bool repetir, Medid
         veredicto.resultado = Veredicto::Resultado::Ignorada;
         veredicto.ampliado = false;
         veredicto.limiteAlcanzado = true;
+        sesion.limiteAlcanzado = true;
         return veredicto;
     }
     veredicto.resultado = Veredicto::Resultado::Aceptada;

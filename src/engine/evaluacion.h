@@ -28,16 +28,20 @@ struct Veredicto {
     };
     Resultado resultado = Resultado::Rechazada;
     bool errorContado = false; ///< a refused key that started a new error run
-    int peso = 0;              ///< what an accepted key added to `aciertos`
-    bool ampliado = false;     ///< the Enter that started a new repetition of the text
-    Paginacion paginacion;     ///< the paging step of an accepted key
+    /// With a counted error, the character the text expected there (`kTeclaEnter` for a line
+    /// break, or for the Enter awaited at the end of the text in repeat mode).
+    char32_t esperado = 0;
+    int peso = 0;          ///< what an accepted key added to `aciertos`
+    bool ampliado = false; ///< the Enter that started a new repetition of the text
+    Paginacion paginacion; ///< the paging step of an accepted key
     FinTexto fin = FinTexto::Ninguno;
     /// A 16-bit counter would have passed its limit: the run must end now, with its results.
     bool limiteAlcanzado = false;
 };
 
 /// Refuses a keystroke without comparing it: a text that arrived at once (a paste) cannot have
-/// been typed. Counts an error under the same rule as a wrong key.
+/// been typed. Counts an error under the same rule as a wrong key, and the expected character
+/// in `caracteresFallados`.
 Veredicto rechazarTecla(SesionExamen& sesion);
 
 /// Judges one keystroke of a run: `tecla` is the typed character (a Unicode code point, Enter

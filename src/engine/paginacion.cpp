@@ -23,6 +23,7 @@ Paginacion pasoPaginacion(SesionExamen& sesion, MedidorLineas& medidor) {
     }
     if (!incrementarContador(sesion.paginasPasadas)) {
         resultado.limiteAlcanzado = true;
+        sesion.limiteAlcanzado = true;
         return resultado;
     }
     sesion.paginaPendiente = false;

@@ -14,6 +14,8 @@ void prepararEjecucion(SesionExamen& sesion, std::u16string textoReferencia) {
     sesion.textoEscrito.clear();
     sesion.textoOculto.clear();
     sesion.ultimaCorrecta = false;
+    sesion.caracteresFallados.clear();
+    sesion.limiteAlcanzado = false;
 }
 
 bool incrementarContador(std::int16_t& contador, int cantidad) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace tecladas {
@@ -39,11 +40,17 @@ struct SesionExamen {
     /// The hidden measuring buffer: what was accepted in the current repetition, with each
     /// Enter as CR alone. Its wrapped line count drives the paging of the reference box.
     std::u16string textoOculto;
+    /// For each character the text expected where an error was counted, how many such errors it
+    /// cost (a line break as 13, the code of Enter).
+    std::map<char32_t, std::int16_t> caracteresFallados;
+    /// A counter could not be incremented: the run ends at its limit.
+    bool limiteAlcanzado = false;
 };
 
 /// Resets the per-run fields for a new run on `textoReferencia` (its line breaks already CR LF):
-/// counters to 0, both texts to the reference, typed text and hidden buffer emptied, and
-/// `ultimaCorrecta` false. The settings, the constants and `paginaPendiente` are not touched.
+/// counters to 0, both texts to the reference, typed text, hidden buffer and missed characters
+/// emptied, and `ultimaCorrecta` and `limiteAlcanzado` false. The settings, the constants and
+/// `paginaPendiente` are not touched.
 void prepararEjecucion(SesionExamen& sesion, std::u16string textoReferencia);
 
 /// Adds `cantidad` (non-negative) to a 16-bit counter unless the sum would pass

@@ -14,6 +14,7 @@ ResultadoTick avanzarReloj(SesionExamen& sesion) {
     ResultadoTick resultado;
     if (!incrementarContador(sesion.segundos)) {
         resultado.limiteAlcanzado = true;
+        sesion.limiteAlcanzado = true;
         return resultado;
     }
     resultado.tiempoAgotado = minutosTranscurridos(sesion) == static_cast<double>(sesion.tiempoMax);

@@ -33,6 +33,10 @@ ResultadoLectura falloDeSistema(int numero) {
     if (numero == ENOMEM || numero == EFBIG) {
         return fallo(FalloLectura::DemasiadoGrande);
     }
+    // Read without waiting, a kernel log or another endless source says it has nothing yet.
+    if (numero == EAGAIN || numero == EWOULDBLOCK) {
+        return fallo(FalloLectura::Otro, std::make_error_code(std::errc::not_supported));
+    }
     return fallo(FalloLectura::Otro, std::error_code(numero, std::generic_category()));
 }
 

@@ -30,8 +30,10 @@ struct ResultadoLectura {
 };
 
 /// Reads a regular file whole and decodes it (see `decodificarTexto`). Directories, pipes and
-/// devices are refused without being read, so a named pipe cannot block the caller. A text with a
-/// null character (a binary file, or UTF-16 without its byte-order mark) is refused as well.
+/// devices are refused without being read, so a named pipe cannot block the caller, and so is a
+/// file that would make it wait for more (a kernel log). A text with a null character (a binary
+/// file, or UTF-16 without its byte-order mark) is refused as well. A file on a disk or a network
+/// that stops answering can still block it: call it off the window's thread.
 ResultadoLectura leerArchivoTexto(const std::filesystem::path& ruta);
 
 } // namespace tecladas

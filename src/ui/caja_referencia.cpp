@@ -6,14 +6,17 @@
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextDocumentLayout>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextBoundaryFinder>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <memory>
@@ -23,8 +26,34 @@ namespace tecladas {
 namespace {
 
 /// The characters that end a paragraph when a text is put into a text box (CR LF counts once).
-bool esSalto(char16_t c) {
-    return c == u'\r' || c == u'\n' || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1;
+bool esSalto(QChar c) {
+    return c == u'\r' || c == u'\n' || c == QChar::ParagraphSeparator || c == QChar(0xFDD0) ||
+           c == QChar(0xFDD1);
+}
+
+/// Characters laid out at a time while a run is split: enough for many lines, few enough that the
+/// layout stays small.
+constexpr qsizetype kTrozo = 8192;
+
+/// Qt lays a paragraph out whole at every edit and keeps about 40 bytes a character of it: one
+/// longer than this is split about every `kTrozoProsa` characters.
+constexpr qsizetype kParrafoEnorme = 65536;
+constexpr qsizetype kTrozoProsa = 16384;
+
+/// Where each wrapped line of `trozo` starts.
+std::vector<int> iniciosDeLinea(QStringView trozo, const QFont& fuente, const QTextOption& opciones,
+                                double ancho) {
+    std::vector<int> inicios;
+    QTextLayout disposicion(trozo.toString(), fuente);
+    disposicion.setTextOption(opciones);
+    disposicion.setCacheEnabled(false);
+    disposicion.beginLayout();
+    for (QTextLine linea = disposicion.createLine(); linea.isValid(); linea = disposicion.createLine()) {
+        linea.setLineWidth(ancho);
+        inicios.push_back(linea.textStart());
+    }
+    disposicion.endLayout();
+    return inicios;
 }
 
 } // namespace
@@ -38,6 +67,179 @@ CajaReferencia::CajaReferencia(QWidget* padre)
     pagina_->setDocumentLayout(new QPlainTextDocumentLayout(pagina_));
     pagina_->setUndoRedoEnabled(false);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CajaReferencia::completarPagina);
+    connect(document(), &QTextDocument::contentsChange, this, &CajaReferencia::seguirCortes);
+}
+
+CajaReferencia::Partidor CajaReferencia::partidor() const {
+    return {document()->defaultFont(), document()->defaultTextOption(),
+            viewport()->width() - 2 * document()->documentMargin()};
+}
+
+void CajaReferencia::ponerTexto(const QString& texto) {
+    ponerTexto(texto, partidor()(texto));
+}
+
+void CajaReferencia::ponerTexto(const QString& texto, const std::vector<qsizetype>& cortes) {
+    cortes_.clear();
+    if (cortes.empty()) {
+        setPlainText(texto);
+        document()->setUndoRedoEnabled(true);
+        return;
+    }
+    QString partido;
+    partido.reserve(texto.size() + static_cast<qsizetype>(cortes.size()));
+    qsizetype desde = 0;
+    for (const qsizetype corte : cortes) {
+        partido.append(QStringView(texto).mid(desde, corte - desde)).append(QChar::ParagraphSeparator);
+        desde = corte;
+    }
+    partido.append(QStringView(texto).mid(desde));
+    setPlainText(partido);
+    document()->setUndoRedoEnabled(false);
+
+    // The block after each split continues its paragraph; line breaks are counted to find it.
+    QTextBlock bloque = document()->begin();
+    qsizetype posicion = 0;
+    for (const qsizetype corte : cortes) {
+        for (; posicion < corte; ++posicion) {
+            const QChar c = texto[posicion];
+            if (esSalto(c) && !(c == u'\r' && posicion + 1 < texto.size() && texto[posicion + 1] == u'\n')) {
+                bloque = bloque.next();
+            }
+        }
+        bloque = bloque.next();
+        bloque.setUserState(parrafos::kContinuacion);
+        cortes_.push_back(bloque.position());
+    }
+}
+
+std::vector<qsizetype> CajaReferencia::Partidor::operator()(QStringView texto,
+                                                            const std::function<bool()>& seguir) const {
+    std::vector<qsizetype> cortes;
+    auto abandonar = [&seguir] {
+        return seguir && !seguir();
+    };
+    QTextOption cualquiera = opciones;
+    cualquiera.setWrapMode(QTextOption::WrapAnywhere);
+    qsizetype inicioParrafo = 0;
+    while (inicioParrafo < texto.size()) {
+        qsizetype finParrafo = inicioParrafo;
+        while (finParrafo < texto.size() && !esSalto(texto[finParrafo])) {
+            ++finParrafo;
+        }
+        const QStringView parrafo = texto.mid(inicioParrafo, finParrafo - inicioParrafo);
+        const qsizetype base = inicioParrafo;
+        inicioParrafo = finParrafo + 1;
+        if (parrafo.size() <= static_cast<qsizetype>(parrafos::kLargoMaximo)) {
+            continue;
+        }
+        qsizetype ultimoCorte = 0;
+        auto cortar = [&](qsizetype inicio, qsizetype separacion) {
+            if (inicio - ultimoCorte >= separacion) {
+                ultimoCorte = inicio;
+                cortes.push_back(base + inicio);
+            }
+        };
+        // Text from a line start is laid out in pieces: every line of a piece but its last ends
+        // where it does in the whole paragraph.
+        qsizetype linea = 0;
+        auto medirHasta = [&](qsizetype hasta) {
+            while (parrafo.size() > kParrafoEnorme && hasta - linea > kTrozoProsa && !abandonar()) {
+                const std::vector<int> inicios =
+                    iniciosDeLinea(parrafo.mid(linea, kTrozoProsa), fuente, opciones, ancho);
+                if (inicios.size() < 2) {
+                    break;
+                }
+                linea += inicios.back();
+                cortar(linea, kTrozoProsa / 2);
+            }
+        };
+        // A run between two places where a line may break, wider than a line, starts a line of
+        // its own and is broken anywhere: laid out alone it breaks where it does in its paragraph,
+        // and at no cost beyond its length. Every line start in it is a place to split.
+        QTextBoundaryFinder limites(QTextBoundaryFinder::Line, parrafo.data(), parrafo.size());
+        qsizetype inicioTramo = 0;
+        QStringView anterior;
+        std::vector<int> inicios;
+        for (qsizetype fin = limites.toNextBoundary(); fin != -1; fin = limites.toNextBoundary()) {
+            const qsizetype tramo = inicioTramo;
+            inicioTramo = fin;
+            if (fin - tramo <= static_cast<qsizetype>(parrafos::kLargoMaximo)) {
+                continue;
+            }
+            medirHasta(tramo);
+            for (qsizetype pieza = tramo;;) {
+                const QStringView trozo = parrafo.mid(pieza, std::min(kTrozo, fin - pieza));
+                // A piece that starts a line breaks the same wherever it stands: a run that
+                // repeats itself is laid out once.
+                if (trozo != anterior) {
+                    anterior = trozo;
+                    inicios = iniciosDeLinea(trozo, fuente, cualquiera, ancho);
+                }
+                if (inicios.size() < 2 || abandonar()) {
+                    break; // what is left of it fits in one line, or the load was given up
+                }
+                for (const int inicio : inicios) {
+                    if (inicio > 0) {
+                        cortar(pieza + inicio, static_cast<qsizetype>(parrafos::kLargoMaximo) / 2);
+                    }
+                }
+                // The last line may go on past this piece: the next piece starts with it.
+                const bool ultimoTrozo = pieza + trozo.size() >= fin;
+                pieza += inicios.back();
+                linea = pieza;
+                if (ultimoTrozo) {
+                    break;
+                }
+            }
+        }
+        medirHasta(parrafo.size());
+    }
+    return cortes;
+}
+
+void CajaReferencia::seguirCortes(int desde, int quitados, int anadidos) {
+    if (cortes_.empty()) {
+        return;
+    }
+    // Qt gives two merged blocks the state of the later one and a new block none: the splits are
+    // followed here by position, and the blocks the edit touched get their state again.
+    const auto primero = std::upper_bound(cortes_.begin(), cortes_.end(), desde);
+    const auto ultimo = std::upper_bound(primero, cortes_.end(), desde + quitados);
+    for (auto it = cortes_.erase(primero, ultimo); it != cortes_.end(); ++it) {
+        *it += anadidos - quitados;
+    }
+    for (QTextBlock bloque = document()->findBlock(desde);
+         bloque.isValid() && bloque.position() <= desde + anadidos; bloque = bloque.next()) {
+        const bool corte = std::binary_search(cortes_.begin(), cortes_.end(), bloque.position());
+        bloque.setUserState(corte ? parrafos::kContinuacion : -1);
+    }
+}
+
+void CajaReferencia::keyPressEvent(QKeyEvent* evento) {
+    // A split is no character: Backspace just after one and Delete just before one act on the
+    // character beyond it, as they would on a wrapped line.
+    QTextCursor cursor = textCursor();
+    if (!isReadOnly() && !cursor.hasSelection()) {
+        if (evento->key() == Qt::Key_Backspace && cursor.atBlockStart() &&
+            parrafos::esContinuacion(cursor.block())) {
+            cursor.movePosition(QTextCursor::PreviousCharacter);
+            setTextCursor(cursor);
+        } else if (evento->key() == Qt::Key_Delete && cursor.atBlockEnd() &&
+                   parrafos::esContinuacion(cursor.block().next())) {
+            cursor.movePosition(QTextCursor::NextCharacter);
+            setTextCursor(cursor);
+        }
+    }
+    QPlainTextEdit::keyPressEvent(evento);
+}
+
+QMimeData* CajaReferencia::createMimeDataFromSelection() const {
+    const QTextCursor seleccion = textCursor();
+    auto* datos = new QMimeData;
+    datos->setText(
+        parrafos::textoSinCortes(*document(), seleccion.selectionStart(), seleccion.selectionEnd()));
+    return datos;
 }
 
 void CajaReferencia::mouseMoveEvent(QMouseEvent* evento) {

@@ -2,10 +2,14 @@
 
 #include "ui/medidor_lineas_texto.h"
 
+#include <QFont>
 #include <QPlainTextEdit>
+#include <QTextOption>
 
 #include <cstddef>
+#include <functional>
 #include <string_view>
+#include <vector>
 
 class QTextCursor;
 class QTextDocument;
@@ -33,6 +37,26 @@ public:
 
     explicit CajaReferencia(QWidget* padre = nullptr);
 
+    /// Finds where a text must be split to be shown at once, as the box wraps now; it may be used
+    /// on any thread. Qt wraps a run with no place to break a line (a "word" of thousands of
+    /// letters) in a time that grows with the square of its length, and lays out and keeps a whole
+    /// paragraph at every edit: such runs, and paragraphs of tens of thousands of characters, are
+    /// held as several blocks, split where they wrap anyway (see `parrafos`).
+    struct Partidor {
+        QFont fuente;
+        QTextOption opciones;
+        double ancho = 0;
+        /// Positions in `texto` where a block continues a paragraph, in order. Gives up, with
+        /// some of them, as soon as `seguir` says no.
+        std::vector<qsizetype> operator()(QStringView texto, const std::function<bool()>& seguir = {}) const;
+    };
+    Partidor partidor() const;
+
+    /// Replaces the text, as `setPlainText` does, split at `cortes` (found by `partidor()`). While
+    /// the text holds splits, edits cannot be undone: an undo would not know them.
+    void ponerTexto(const QString& texto, const std::vector<qsizetype>& cortes);
+    void ponerTexto(const QString& texto);
+
     /// Shows `referencia` from position `desde`, from its first line. The text is not copied: it
     /// must stay alive and unchanged until `restaurar` or the next `mostrar`. The first page after
     /// the user's document also starts `medidor` afresh, as a new run needs.
@@ -45,6 +69,8 @@ public:
     MedidorLineas& medidor() { return medidor_; }
 
 protected:
+    QMimeData* createMimeDataFromSelection() const override;
+    void keyPressEvent(QKeyEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
     void contextMenuEvent(QContextMenuEvent* evento) override;
     bool canInsertFromMimeData(const QMimeData* datos) const override;
@@ -56,12 +82,14 @@ private:
     /// Hands on a button release that a drag or a menu took for itself, so that whoever waits
     /// for it (the window gives the focus back to the typing box during a run) still gets it.
     void devolverSoltar(const QPointF& posicion, Qt::KeyboardModifiers modificadores);
+    void seguirCortes(int desde, int quitados, int anadidos);
     bool paginaActiva() const { return document() == pagina_; }
     void completarPagina();
     void anadirLineas(int minimo);
     void escribirSeparador(QTextCursor& cursor);
 
     MedidorLineasTexto medidor_;
+    std::vector<int> cortes_; ///< positions of the blocks that continue a paragraph, in order
     QTextDocument* pagina_;
     QTextDocument* propio_ = nullptr; ///< the user's document while a page is shown
 

@@ -2,11 +2,16 @@
 
 #include "ui/textos.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QEventLoop>
 #include <QFileDialog>
+#include <QFutureWatcher>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
+#include <QTimer>
 
 namespace tecladas {
 
@@ -37,6 +42,46 @@ QString EntornoEscritorio::elegirArchivo(QWidget* padre, const QString& titulo, 
         return QString();
     }
     return dialogo.selectedFiles().value(0);
+}
+
+bool EntornoEscritorio::esperarCarga(QWidget* padre, QFuture<void> carga) {
+    QFutureWatcher<void> vigia;
+    QEventLoop espera;
+    QObject::connect(&vigia, &QFutureWatcherBase::finished, &espera, &QEventLoop::quit);
+    vigia.setFuture(carga);
+    // Nearly every file is read well within half a second: no box flashes for it. The keys and
+    // clicks of that moment wait for the end of the load.
+    QTimer::singleShot(500, &espera, &QEventLoop::quit);
+    if (!carga.isFinished()) {
+        espera.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (carga.isFinished()) {
+        return true;
+    }
+    QProgressDialog progreso(textos::cargandoArchivo(), textos::cancelar(), 0, 0, padre);
+    progreso.setWindowTitle(textos::tituloAplicacion());
+    progreso.setWindowModality(Qt::WindowModal);
+    progreso.setMinimumDuration(0);
+    QObject::connect(&vigia, &QFutureWatcherBase::finished, &progreso, &QDialog::accept);
+    if (carga.isFinished()) {
+        return true;
+    }
+    return progreso.exec() == QDialog::Accepted;
+}
+
+QString EntornoEscritorio::elegirDestino(QWidget* padre, const QString& titulo, const QString& propuesto,
+                                         const QString& filtro) {
+    return QFileDialog::getSaveFileName(padre, titulo, propuesto, filtro);
+}
+
+bool EntornoEscritorio::preguntar(QWidget* padre, const QString& texto) {
+    QMessageBox caja(QMessageBox::Question, textos::tituloAplicacion(), texto,
+                     QMessageBox::Yes | QMessageBox::No, padre);
+    caja.setTextFormat(Qt::PlainText);
+    caja.setDefaultButton(QMessageBox::No);
+    caja.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
+    caja.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+    return caja.exec() == QMessageBox::Yes;
 }
 
 void EntornoEscritorio::pitar() {

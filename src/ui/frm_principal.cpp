@@ -7,19 +7,24 @@
 #include "input/lectura_archivo.h"
 #include "ui/accesibilidad.h"
 #include "ui/ajuste_rotulos.h"
+#include "ui/carga_archivo.h"
 #include "ui/conversion.h"
+#include "ui/destino_documento.h"
 #include "ui/entorno.h"
 #include "ui/impresion.h"
+#include "ui/registrador_pruebas.h"
 #include "ui/textos.h"
 #include "ui_frm_principal.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPrinter>
+#include <QTextDocument>
 
 #include <filesystem>
 #include <initializer_list>
 #include <new>
+#include <optional>
 #include <utility>
 
 /// The resources live in a static library: they must be registered by hand.
@@ -62,6 +67,8 @@ frm_principal::frm_principal(std::unique_ptr<Entorno> entorno, QWidget* padre)
     connect(ui->cmdDetener, &QPushButton::clicked, this, &frm_principal::cmdDetener_Click);
     connect(ui->cmdCargar, &QPushButton::clicked, this, &frm_principal::cmdCargar_Click);
     connect(ui->cmdImprimir, &QPushButton::clicked, this, &frm_principal::cmdImprimir_Click);
+    registrador_ = new RegistradorPruebas(*this, *entorno_, *ui->texto);
+    connect(ui->cmdHistorial, &QPushButton::clicked, registrador_, &RegistradorPruebas::mostrarHistorial);
     connect(ui->textoact, &CajaEscritura::teclaPulsada, this, &frm_principal::textoact_KeyDown);
     connect(ui->textoact, &CajaEscritura::caracterEscrito, this, &frm_principal::textoact_KeyPress);
     connect(ui->textoact, &CajaEscritura::pegadoRechazado, this, &frm_principal::rechazarPegado);
@@ -122,9 +129,9 @@ void frm_principal::ponerEnCurso(bool enCurso) {
     ui->texto->setReadOnly(enCurso);
     ui->textoact->setEnabled(enCurso);
     ui->cmdDetener->setEnabled(enCurso);
-    for (QWidget* ajuste : std::initializer_list<QWidget*>{ui->maskTiempo, ui->MaskPuntMin, ui->MaskPuntApr,
-                                                           ui->MaskPuntMax, ui->cmdIniciar, ui->cmdImprimir,
-                                                           ui->cmdCargar, ui->chkRepetirTexto}) {
+    for (QWidget* ajuste : std::initializer_list<QWidget*>{
+             ui->maskTiempo, ui->MaskPuntMin, ui->MaskPuntApr, ui->MaskPuntMax, ui->cmdIniciar,
+             ui->cmdImprimir, ui->cmdCargar, ui->cmdHistorial, ui->chkRepetirTexto}) {
         ajuste->setEnabled(!enCurso);
     }
 }
@@ -184,16 +191,17 @@ void frm_principal::cmdCargar_Click() {
     if (nombre.isEmpty()) {
         return;
     }
-    ResultadoLectura lectura = leerArchivoTexto(std::filesystem::path(nombre.toStdU16String()));
-    if (!lectura.correcto()) {
-        return entorno_->mostrarError(this, textos::falloLectura(lectura.fallo, lectura.error));
+    std::optional<CargaArchivo> carga =
+        cargarArchivo(std::filesystem::path(nombre.toStdU16String()), ui->texto->partidor(), *entorno_, this);
+    if (!carga) {
+        return;
+    }
+    if (!carga->lectura.correcto()) {
+        return entorno_->mostrarError(this, textos::falloLectura(carga->lectura.fallo, carga->lectura.error));
     }
     try {
-        QString cargado = aQString(lectura.texto);
-        std::u16string().swap(lectura.texto); // only one copy of a large text at a time
-        // An accent written as its own combining mark becomes one letter, which its key types.
-        cargado = cargado.normalized(QString::NormalizationForm_C);
-        ui->texto->setPlainText(cargado);
+        ui->texto->ponerTexto(carga->texto, carga->cortes);
+        ui->texto->document()->setMetaInformation(QTextDocument::DocumentUrl, nombre); // names its runs
     } catch (const std::bad_alloc&) {
         entorno_->mostrarError(this, textos::archivoDemasiadoGrande());
     }
@@ -203,7 +211,11 @@ void frm_principal::cmdImprimir_Click() {
     if (Timer1.isActive()) {
         return;
     }
-    const QString fallo = imprimirVentana(entorno_->impresoraPredeterminada().get(), *this);
+    const std::unique_ptr<QPrinter> impresora = elegirImpresora(*entorno_, this, textos::tituloAplicacion());
+    if (!impresora) {
+        return;
+    }
+    const QString fallo = imprimirVentana(*impresora, *this);
     if (!fallo.isEmpty()) {
         entorno_->mostrarError(this, fallo);
     }
@@ -327,6 +339,7 @@ void frm_principal::FinalizarPrueba() {
     mostrarAnunciado(*ui->lblError, QString());
     ActualizarResultados();
     mostrarAnunciado(*ui->lblNota, dosDecimales(notaDeLaPrueba(sesion_)));
+    registrador_->registrar(sesion_, ui->chkRepetirTexto->isChecked());
 }
 
 bool frm_principal::eventFilter(QObject* objeto, QEvent* evento) {

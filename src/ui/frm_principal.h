@@ -12,6 +12,7 @@
 namespace tecladas {
 
 class Entorno;
+class RegistradorPruebas;
 
 namespace Ui {
 class frm_principal;
@@ -72,6 +73,7 @@ private:
     std::unique_ptr<Entorno> entorno_;
     SesionExamen sesion_;
     QTimer Timer1;
+    RegistradorPruebas* registrador_ = nullptr; ///< keeps every ended run in the history
 };
 
 } // namespace tecladas

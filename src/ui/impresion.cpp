@@ -30,12 +30,9 @@ ColocacionImpresa colocarEnPagina(QSizeF pagina, QSize ventana, int resolucion) 
     return {destino, pixeles};
 }
 
-QString imprimirVentana(QPrinter* impresora, QWidget& ventana) {
-    if (impresora == nullptr) {
-        return textos::sinImpresora();
-    }
-    const int resolucion = impresora->resolution();
-    const QRectF pagina = impresora->pageLayout().paintRectPixels(resolucion);
+QString imprimirVentana(QPrinter& impresora, QWidget& ventana) {
+    const int resolucion = impresora.resolution();
+    const QRectF pagina = impresora.pageLayout().paintRectPixels(resolucion);
     const ColocacionImpresa colocacion = colocarEnPagina(pagina.size(), ventana.size(), resolucion);
     if (colocacion.pixeles.isEmpty()) {
         return textos::impresionFallida();
@@ -51,7 +48,7 @@ QString imprimirVentana(QPrinter* impresora, QWidget& ventana) {
     ventana.render(&imagen);
 
     QPainter pintor;
-    if (!pintor.begin(impresora)) {
+    if (!pintor.begin(&impresora)) {
         return textos::impresionFallida();
     }
     // The painter's origin is the top-left corner of the printable area.

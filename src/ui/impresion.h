@@ -23,7 +23,7 @@ struct ColocacionImpresa {
 ColocacionImpresa colocarEnPagina(QSizeF pagina, QSize ventana, int resolucion);
 
 /// Prints an image of `ventana` on one page of `impresora`, placed by `colocarEnPagina`.
-/// Returns an empty string, or the reason the printing failed (none when there is no printer).
-QString imprimirVentana(QPrinter* impresora, QWidget& ventana);
+/// Returns an empty string, or the reason the printing failed.
+QString imprimirVentana(QPrinter& impresora, QWidget& ventana);
 
 } // namespace tecladas

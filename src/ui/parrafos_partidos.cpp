@@ -28,7 +28,7 @@ QString textoSinCortes(const QTextDocument& documento, int desde, int hasta) {
         const int inicio = std::max(desde - bloque.position(), 0);
         const int fin = std::min(hasta - bloque.position(), bloque.length() - 1);
         if (fin > inicio) {
-            texto += bloque.text().mid(inicio, fin - inicio);
+            texto += bloque.text().mid(inicio, fin - inicio).replace(QChar::LineSeparator, QLatin1Char('\n'));
         }
     }
     return texto;

@@ -28,7 +28,7 @@ bool esContinuacion(const QTextBlock& bloque);
 void conservarGlifos(const QTextBlock& bloque);
 
 /// The text between two document positions as the user reads it: a line break between two
-/// paragraphs, nothing where a paragraph was only split.
+/// paragraphs and for a forced one inside a paragraph, nothing where a paragraph was only split.
 QString textoSinCortes(const QTextDocument& documento, int desde, int hasta);
 
 } // namespace tecladas::parrafos

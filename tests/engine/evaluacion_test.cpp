@@ -2,6 +2,7 @@
 
 #include "support/ejecucion_prueba.h"
 
+#include <map>
 #include <ostream>
 #include <string>
 
@@ -18,7 +19,8 @@ struct CasoSecuencia {
     std::u16string_view escrito;
     int aciertos;
     int errores;
-    FinTexto fin; ///< of the last key
+    FinTexto fin;                 ///< of the last key
+    std::u32string_view fallados; ///< the expected character of each counted error
     friend void PrintTo(const CasoSecuencia& c, std::ostream* os) { *os << c.nombre; }
 };
 
@@ -38,27 +40,51 @@ TEST_P(SecuenciaTest, LeavesTheRecordItShould) {
     EXPECT_EQ(sesion.aciertos, c.aciertos);
     EXPECT_EQ(sesion.errores, c.errores);
     EXPECT_EQ(ultimo.fin, c.fin);
+    std::map<char32_t, std::int16_t> fallados;
+    for (const char32_t esperado : c.fallados) {
+        ++fallados[esperado];
+    }
+    EXPECT_EQ(sesion.caracteresFallados, fallados);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Tabla, SecuenciaTest,
     ::testing::Values(
-        CasoSecuencia{"capital_counts_twice_last_letter_ends", u"Ab", U"Ab", u"Ab", 3, 0,
-                      FinTexto::Terminado},
-        CasoSecuencia{"wrong_keys_before_the_first_right_one_not_counted", u"ab", U"xya", u"a", 1, 0,
-                      FinTexto::Ninguno},
-        CasoSecuencia{"a_run_of_wrong_keys_counts_once", u"abc", U"axyb", u"ab", 2, 1, FinTexto::Ninguno},
-        CasoSecuencia{"each_run_counts", u"abc", U"axbyz", u"ab", 2, 2, FinTexto::Ninguno},
-        CasoSecuencia{"case_is_exact", u"ab", U"aB", u"a", 1, 1, FinTexto::Ninguno},
-        CasoSecuencia{"backspace_deletes_nothing", u"ab", U"ax\b\bb", u"ab", 2, 1, FinTexto::Terminado},
-        CasoSecuencia{"tab_typed_where_the_text_holds_one", u"a\tb", U"a\tb", u"a\tb", 3, 0,
-                      FinTexto::Terminado},
-        CasoSecuencia{"accented_brace_and_astral_count_twice", u"áñ{z😀", U"áñ{z\U0001F600", u"áñ{z😀", 9, 0,
-                      FinTexto::Terminado},
-        CasoSecuencia{"half_an_astral_character_is_refused", u"😀", U"\xD83D", u"", 0, 0, FinTexto::Ninguno},
-        CasoSecuencia{"enter_types_a_line_break", u"a\r\nb", U"a\rb", u"a\r\nb", 3, 0, FinTexto::Terminado},
-        CasoSecuencia{"a_lone_line_feed_is_not_enter", u"a\r\nb", U"a\n", u"a", 1, 1, FinTexto::Ninguno},
-        CasoSecuencia{"enter_refused_without_a_line_break", u"ab", U"a\r", u"a", 1, 1, FinTexto::Ninguno}),
+        CasoSecuencia{
+            "capital_counts_twice_last_letter_ends", u"Ab", U"Ab", u"Ab", 3, 0, FinTexto::Terminado, {}},
+        CasoSecuencia{"wrong_keys_before_the_first_right_one_not_counted",
+                      u"ab",
+                      U"xya",
+                      u"a",
+                      1,
+                      0,
+                      FinTexto::Ninguno,
+                      {}},
+        CasoSecuencia{"a_run_of_wrong_keys_counts_once", u"abc", U"axyb", u"ab", 2, 1, FinTexto::Ninguno,
+                      U"b"},
+        CasoSecuencia{"each_run_counts", u"abc", U"axbyz", u"ab", 2, 2, FinTexto::Ninguno, U"bc"},
+        CasoSecuencia{"astral_and_line_break_expected_whole", u"a😀\r\nb", U"ax\U0001F600x\rb", u"a😀\r\nb", 5,
+                      2, FinTexto::Terminado, U"\U0001F600\r"},
+        CasoSecuencia{"case_is_exact", u"ab", U"aB", u"a", 1, 1, FinTexto::Ninguno, U"b"},
+        CasoSecuencia{"backspace_deletes_nothing", u"ab", U"ax\b\bb", u"ab", 2, 1, FinTexto::Terminado, U"b"},
+        CasoSecuencia{
+            "tab_typed_where_the_text_holds_one", u"a\tb", U"a\tb", u"a\tb", 3, 0, FinTexto::Terminado, {}},
+        CasoSecuencia{"accented_brace_and_astral_count_twice",
+                      u"áñ{z😀",
+                      U"áñ{z\U0001F600",
+                      u"áñ{z😀",
+                      9,
+                      0,
+                      FinTexto::Terminado,
+                      {}},
+        CasoSecuencia{
+            "half_an_astral_character_is_refused", u"😀", U"\xD83D", u"", 0, 0, FinTexto::Ninguno, {}},
+        CasoSecuencia{
+            "enter_types_a_line_break", u"a\r\nb", U"a\rb", u"a\r\nb", 3, 0, FinTexto::Terminado, {}},
+        CasoSecuencia{"a_lone_line_feed_is_not_enter", u"a\r\nb", U"a\n", u"a", 1, 1, FinTexto::Ninguno,
+                      U"\r"},
+        CasoSecuencia{"enter_refused_without_a_line_break", u"ab", U"a\r", u"a", 1, 1, FinTexto::Ninguno,
+                      U"b"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 struct CasoPeso {
@@ -99,6 +125,7 @@ TEST_F(EvaluacionTest, RepeatModeOffersRepetitionAndOnlyEnterGoesOn) {
     const Veredicto x = teclear(U'x');
     EXPECT_EQ(x.resultado, Resultado::Rechazada);
     EXPECT_TRUE(x.errorContado);
+    EXPECT_EQ(x.esperado, kTeclaEnter) << "the Enter that repeats the text";
 
     const Veredicto enter = teclear(kTeclaEnter);
     EXPECT_EQ(enter.resultado, Resultado::Aceptada);
@@ -138,7 +165,7 @@ TEST_F(EvaluacionTest, OnlyAcceptedKeysRunThePagingStep) {
 TEST_F(EvaluacionTest, APasteIsRefusedAsOneWrongKey) {
     empezar(u"abc");
     teclear(U'a');
-    EXPECT_TRUE(rechazarTecla(sesion).errorContado);
+    EXPECT_EQ(rechazarTecla(sesion).esperado, U'b');
     EXPECT_FALSE(rechazarTecla(sesion).errorContado);
     EXPECT_EQ(sesion.errores, 1);
     EXPECT_EQ(sesion.textoEscrito, u"a");

@@ -32,8 +32,8 @@ campo() { dpkg-deb -f "$paquete" "$1"; }
 
 # Every library the program links, and what it reads at run time.
 dependencias=",$(campo Depends | tr -d ' '),"
-for necesaria in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
-    fonts-liberation qt6-translations-l10n; do
+for necesaria in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6sql6 \
+    libqt6sql6-sqlite libqt6charts6 fonts-liberation qt6-translations-l10n; do
     [[ "$dependencias" == *",$necesaria("* || "$dependencias" == *",$necesaria,"* ]] ||
         falla "Depends lacks $necesaria: $(campo Depends)"
 done

@@ -46,6 +46,7 @@ TEST_F(AccesibilidadTest, EveryControlIsNamedAfterItsCaption) {
         {"cmdDetener", u"Detener"_s},
         {"cmdCargar", u"Archivo"_s},
         {"cmdImprimir", u"Imprimir"_s},
+        {"cmdHistorial", u"Historial"_s},
     };
     for (const auto& [nombre, esperado] : esperados) {
         EXPECT_EQ(leer(control(nombre), QAccessible::Name), esperado) << nombre;

@@ -15,6 +15,7 @@
 namespace tecladas {
 namespace {
 
+using namespace Qt::StringLiterals;
 using prueba::lineasVisuales;
 
 /// Paragraphs of every kind a reference may hold, joined by CR LF: short ones, empty lines, and
@@ -78,8 +79,8 @@ TEST_F(CajaReferenciaTest, NoEditReachesItDuringARunAndTypingDoesAfterwardsWhile
     texto()->moveCursor(QTextCursor::End);
     QTest::keyClicks(texto(), QStringLiteral("c"));
     QTest::keyClick(texto(), Qt::Key_Tab);
-    EXPECT_EQ(ventana->focusWidget(), boton("cmdIniciar"));
-    QTest::keyClick(boton("cmdIniciar"), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(ventana->focusWidget(), boton("cmdHistorial"));
+    QTest::keyClick(boton("cmdHistorial"), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(ventana->focusWidget(), texto());
     EXPECT_EQ(texto()->toPlainText(), QStringLiteral("uno dos tresc"));
 }
@@ -164,6 +165,59 @@ TEST_F(CajaReferenciaTest, TheBoxGetsItsOwnDocumentAndUndoBack) {
     ASSERT_EQ(texto()->document(), propio);
     EXPECT_EQ(texto()->toPlainText(), QStringLiteral("del usuario"));
     EXPECT_TRUE(propio->isUndoAvailable());
+}
+
+TEST_F(CajaReferenciaTest, RunsWithNoPlaceToBreakAreSplitWhereTheyWrapAndEditsAndCopiesKeepTheText) {
+    const QString largo = QStringLiteral("Una línea\r\nhola ") + QString(5000, u'x') +
+                          QStringLiteral(" y (") + QString(3000, u'y') + QStringLiteral(") fin\r\n") +
+                          QString(2000, u'z') + u"\r\n"_s + u"Un párrafo enorme, ¿qué? "_s.repeated(1500) +
+                          QString(3000, u'w') + u" sigue el párrafo "_s.repeated(2000);
+    const QString leido = QString(largo).replace(u"\r\n"_s, u"\n"_s);
+    CajaReferencia* caja = texto();
+    const QTextDocument& documento = *texto()->document();
+    auto antes = [&](int posicion) {
+        return parrafos::textoSinCortes(documento, 0, posicion);
+    };
+    caja->ponerTexto(largo);
+    ASSERT_GT(documento.blockCount(), 10);
+    EXPECT_EQ(prueba::lineasVisuales(*texto()), prueba::lineasEnUnaCajaComo(*texto(), largo));
+    texto()->selectAll();
+    texto()->copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), leido);
+
+    QTextBlock corte = documento.begin();
+    while (!parrafos::esContinuacion(corte)) {
+        corte = corte.next();
+    }
+    const int b = corte.position();
+    QString esperado;
+    // Edits around the first split (at b), typed as the user would: the text between two document
+    // positions becomes what was typed.
+    const std::tuple<int, int, Qt::Key, int, int, QString> ediciones[] = {
+        {b, b, Qt::Key_Backspace, b - 2, b, {}},
+        {b - 1, b - 1, Qt::Key_Delete, b - 1, b + 1, {}},
+        {b + 3, b + 3, Qt::Key_Return, b + 3, b + 3, u"\n"_s},
+        {b, b, Qt::Key_Return, b, b, u"\n"_s},
+        {b - 3, b + 2, Qt::Key_Q, b - 3, b + 2, u"q"_s},
+        {3, b + 2, Qt::Key_Q, 3, b + 2, u"q"_s}};
+    for (const auto& [ancla, posicion, tecla, desde, hasta, escrito] : ediciones) {
+        caja->ponerTexto(largo);
+        ASSERT_TRUE(parrafos::esContinuacion(documento.findBlock(b))) << b;
+        QTextCursor cursor(texto()->document());
+        cursor.setPosition(ancla);
+        cursor.setPosition(posicion, QTextCursor::KeepAnchor);
+        texto()->setTextCursor(cursor);
+        const qsizetype inicio = antes(desde).size();
+        esperado = QString(leido).replace(inicio, antes(hasta).size() - inicio, escrito);
+        QTest::keyClick(texto(), tecla);
+        EXPECT_EQ(antes(documento.characterCount() - 1), esperado) << ancla << " " << posicion;
+    }
+    iniciar();
+    EXPECT_EQ(aQString(ventana->sesion().textoReferencia), QString(esperado).replace(u"\n"_s, u"\r\n"_s));
+    texto()->selectAll(); // the page the run shows, split as well
+    texto()->copy();
+    EXPECT_GT(QGuiApplication::clipboard()->text().size(), 2000);
+    EXPECT_TRUE(esperado.startsWith(QGuiApplication::clipboard()->text()));
 }
 
 } // namespace

@@ -11,8 +11,8 @@
 
 namespace tecladas::prueba {
 
-/// Stands in for the desktop: records every message and beep, answers the file dialog with a
-/// name chosen in advance, and prints to a PDF file when one is named.
+/// Stands in for the desktop: records every message, question and beep, answers the file dialogs
+/// and questions as set in advance, and prints to a PDF file when one is named.
 class EntornoPrueba final : public Entorno {
 public:
     struct Registro {
@@ -21,10 +21,15 @@ public:
         QStringList titulosDialogo;
         QStringList filtrosDialogo;
         int pitidos = 0;
-        QString archivoElegido; ///< what the next file dialog answers ("" = cancel)
+        QString archivoElegido;         ///< what the next file dialog answers ("" = cancel)
+        QStringList destinosPropuestos; ///< the paths the save dialogs started at
+        QString destinoElegido;         ///< what the save dialog answers ("" = cancel)
+        QStringList preguntas;
+        bool respuesta = true; ///< "Sí" to every question
         /// Runs as the file dialog closes, before the window reads the chosen file.
         std::function<void()> alElegir;
-        QString archivoPdf; ///< where the printer writes; none when empty
+        bool cancelarCarga = false; ///< the user cancels the reading of the chosen file
+        QString archivoPdf;         ///< where the printer writes; none when empty
         /// Runs while a message box would be open, to see the window behind it.
         std::function<void(const QString&)> alMostrar;
     };
@@ -41,6 +46,24 @@ public:
             registro_->alElegir();
         }
         return registro_->archivoElegido;
+    }
+    bool esperarCarga(QWidget*, QFuture<void> carga) override {
+        if (registro_->cancelarCarga) {
+            return false;
+        }
+        carga.waitForFinished();
+        return true;
+    }
+    QString elegirDestino(QWidget*, const QString& titulo, const QString& propuesto,
+                          const QString& filtro) override {
+        registro_->titulosDialogo.append(titulo);
+        registro_->filtrosDialogo.append(filtro);
+        registro_->destinosPropuestos.append(propuesto);
+        return registro_->destinoElegido;
+    }
+    bool preguntar(QWidget*, const QString& texto) override {
+        registro_->preguntas.append(texto);
+        return registro_->respuesta;
     }
     void pitar() override { ++registro_->pitidos; }
     std::unique_ptr<QPrinter> impresoraPredeterminada() override {

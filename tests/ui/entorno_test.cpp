@@ -4,11 +4,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QPromise>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -43,6 +46,8 @@ protected:
                 visto << caja->text() << QString::number(caja->icon());
             } else if (auto* archivos = qobject_cast<QFileDialog*>(dialogo)) {
                 visto << archivos->nameFilters();
+            } else if (auto* progreso = qobject_cast<QProgressDialog*>(dialogo)) {
+                visto << progreso->labelText();
             }
             for (const QAbstractButton* b : dialogo->findChildren<QAbstractButton*>()) {
                 visto << (b->isVisible() ? b->text() : QString());
@@ -52,6 +57,10 @@ protected:
             if (archivos != nullptr && !nombre.isEmpty()) {
                 archivos->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(std::exchange(nombre, {}));
                 QMetaObject::invokeMethod(archivos, &QDialog::accept, Qt::QueuedConnection);
+            } else if (auto* cancelar = qobject_cast<QProgressDialog*>(dialogo)
+                                            ? dialogo->findChild<QAbstractButton*>()
+                                            : nullptr) {
+                cancelar->click();
             } else {
                 dialogo->done(QDialog::Rejected);
             }
@@ -71,6 +80,25 @@ TEST_F(EntornoEscritorioTest, MessagesBearTheirTitleAndIconAndOnlyASpanishOkButt
               QStringList({u"Tecladas"_s, u"Hola"_s, QString::number(QMessageBox::NoIcon), u"Aceptar"_s}));
     EXPECT_EQ(mostrado([&] { entorno.mostrarError(&padre, u"Hola"_s); }),
               QStringList({u"Error"_s, u"Hola"_s, QString::number(QMessageBox::Warning), u"Aceptar"_s}));
+    bool si = true;
+    EXPECT_EQ(mostrado([&] { si = entorno.preguntar(&padre, u"¿Borrar?"_s); }),
+              QStringList({u"Tecladas"_s, u"¿Borrar?"_s, QString::number(QMessageBox::Question), u"&Sí"_s,
+                           u"&No"_s}));
+    EXPECT_FALSE(si) << "closing the question answers No";
+}
+
+TEST_F(EntornoEscritorioTest, AReadThatTakesLongShowsItsProgressAndIsCancelled) {
+    QPromise<void> nunca; // a read that never ends
+    nunca.start();
+    bool terminada = true;
+    EXPECT_EQ(mostrado([&] { terminada = entorno.esperarCarga(&padre, nunca.future()); }),
+              QStringList({u"Tecladas"_s, u"Cargando el archivo…"_s, u"Cancelar"_s}));
+    EXPECT_FALSE(terminada);
+    QPromise<void> breve; // one over at once: no box flashes
+    breve.start();
+    QTimer::singleShot(50, [&] { breve.finish(); });
+    EXPECT_EQ(mostrado([&] { terminada = entorno.esperarCarga(&padre, breve.future()); }), QStringList());
+    EXPECT_TRUE(terminada);
 }
 
 TEST_F(EntornoEscritorioTest, QtsOwnTextsAreSpanishAndATypedNameGoesThroughTheFileDialog) {
@@ -81,6 +109,12 @@ TEST_F(EntornoEscritorioTest, QtsOwnTextsAreSpanishAndATypedNameGoesThroughTheFi
     for (const QString& esperado : {u"Cargar"_s, u"Textos (*.txt)"_s, u"&Abrir"_s, u"Cancelar"_s}) {
         EXPECT_TRUE(dialogo.contains(esperado)) << dialogo.join(u'|').toStdString();
     }
+    const QStringList guardar = mostrado([&] {
+        elegido =
+            entorno.elegirDestino(&padre, u"PDF"_s, QDir::temp().filePath(u"a.pdf"_s), u"PDF (*.pdf)"_s);
+    });
+    EXPECT_TRUE(elegido.isEmpty() && guardar.contains(u"&Guardar"_s) && guardar.contains(u"Cancelar"_s))
+        << guardar.join(u'|').toStdString();
     EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), u"Carpeta"_s);
 
     const QTemporaryDir carpeta;

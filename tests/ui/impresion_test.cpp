@@ -2,6 +2,7 @@
 
 #include "ui/textos.h"
 
+#include <QDir>
 #include <QImage>
 #include <QPageLayout>
 #include <QProcess>
@@ -18,14 +19,21 @@ protected:
     QTemporaryDir carpeta;
 };
 
-TEST_F(ImpresionTest, WithoutAPrinterSaysSoAndChangesNothing) {
+TEST_F(ImpresionTest, WithoutAPrinterOffersADatedPdfAmongTheDocumentsAndCancelChangesNothing) {
     QTest::mouseClick(boton("cmdImprimir"), Qt::LeftButton);
-    EXPECT_EQ(registro->errores, QStringList{textos::sinImpresora()});
+    EXPECT_EQ(registro->titulosDialogo, QStringList{textos::guardarComoPdf()});
+    const QString propuesto = registro->destinosPropuestos.value(0);
+    EXPECT_TRUE(propuesto.startsWith(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) ||
+                propuesto.startsWith(QDir::homePath()));
+    EXPECT_TRUE(propuesto.contains(QDate::currentDate().toString(u"yyyy-MM-dd"_s)) &&
+                propuesto.endsWith(u".pdf"_s));
+    EXPECT_TRUE(registro->errores.isEmpty());
     expectEnCurso(false);
 }
 
 TEST_F(ImpresionTest, ThePageHoldsTheWholeWindowAcrossItsWidthCentred) {
-    registro->archivoPdf = carpeta.filePath(u"ventana.pdf"_s);
+    registro->destinoElegido = carpeta.filePath(u"ventana"_s); // the extension is added
+    const QString pdf = carpeta.filePath(u"ventana.pdf"_s);
     QTest::mouseClick(boton("cmdImprimir"), Qt::LeftButton);
     ASSERT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
 
@@ -34,7 +42,7 @@ TEST_F(ImpresionTest, ThePageHoldsTheWholeWindowAcrossItsWidthCentred) {
     constexpr int kPuntosPorPulgada = 50;
     const QString prefijo = carpeta.filePath(u"pagina"_s);
     ASSERT_EQ(QProcess::execute(pdftoppm, {u"-r"_s, QString::number(kPuntosPorPulgada), u"-png"_s,
-                                           u"-singlefile"_s, registro->archivoPdf, prefijo}),
+                                           u"-singlefile"_s, pdf, prefijo}),
               0);
     const QImage pagina(prefijo + u".png"_s);
     ASSERT_FALSE(pagina.isNull());

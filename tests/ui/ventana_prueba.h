@@ -16,7 +16,7 @@ namespace tecladas::prueba {
 /// The fixture of the widget tests: a real window for each test.
 class VentanaPrueba : public ::testing::Test, public VentanaReal {
 protected:
-    void SetUp() override { ASSERT_TRUE(expuesta); }
+    void SetUp() override { ASSERT_TRUE(abrir()); }
     void TearDown() override { ventana.reset(); }
 
     /// Checks the controls against the run state (`enCurso`) or the idle state between runs.
@@ -26,8 +26,9 @@ protected:
         for (const char* nombre : {"cmdDetener", "textoact"}) {
             EXPECT_EQ(control(nombre)->isEnabled(), enCurso) << nombre;
         }
-        for (const char* nombre : {"cmdIniciar", "cmdImprimir", "cmdCargar", "chkRepetirTexto", "maskTiempo",
-                                   "MaskPuntMin", "MaskPuntApr", "MaskPuntMax"}) {
+        for (const char* nombre :
+             {"cmdIniciar", "cmdImprimir", "cmdCargar", "cmdHistorial", "chkRepetirTexto", "maskTiempo",
+              "MaskPuntMin", "MaskPuntApr", "MaskPuntMax"}) {
             EXPECT_EQ(control(nombre)->isEnabled(), !enCurso) << nombre;
         }
     }

@@ -21,11 +21,12 @@ namespace tecladas::prueba {
 /// user does: the widget tests and the benchmarks drive the window through it.
 class VentanaReal {
 public:
-    VentanaReal()
-        : registro(std::make_shared<EntornoPrueba::Registro>())
-        , ventana(std::make_unique<frm_principal>(std::make_unique<EntornoPrueba>(registro))) {
+    /// Creates the window and shows it; false when it never shows.
+    bool abrir() {
+        registro = std::make_shared<EntornoPrueba::Registro>();
+        ventana = std::make_unique<frm_principal>(std::make_unique<EntornoPrueba>(registro));
         ventana->show();
-        expuesta = QTest::qWaitForWindowExposed(ventana.get());
+        return QTest::qWaitForWindowExposed(ventana.get());
     }
 
     /// The control named `nombre`; a name the window lacks stops the program.
@@ -83,7 +84,6 @@ public:
     /// The run record, writable, to put a counter where hours of typing would bring it.
     SesionExamen& sesionModificable() const { return const_cast<SesionExamen&>(ventana->sesion()); }
 
-    bool expuesta = false;
     std::shared_ptr<EntornoPrueba::Registro> registro;
     std::unique_ptr<frm_principal> ventana;
 };

@@ -147,6 +147,8 @@ static void teclasEspanolas(const std::filesystem::path& carpeta) {
 // with Qt's xcb platform. Without an X server they are skipped and the program exits with 77.
 int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
+    const QTemporaryDir datos; // the history of the runs these tests end, never the user's
+    qputenv("XDG_DATA_HOME", datos.path().toLocal8Bit());
     QProcess xvfb;
     xvfb.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); }); // goes with the tests
     xvfb.setStandardErrorFile(QProcess::nullDevice());

@@ -1,0 +1,111 @@
+// Bound 7: the history. Recording a run as it ends, and opening the history window on 10,000
+// recorded runs, both through the real window and a real SQLite file.
+#include "apoyo.h"
+
+#include "ui/frm_historial.h"
+#include "ui/historial.h"
+#include "ui/registrador_pruebas.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace tecladas::banco {
+namespace {
+
+constexpr int kPruebasGuardadas = 10000;
+
+/// A data folder of its own whose history holds `cuantas` runs of ten texts, each with a few
+/// missed characters. Written without waiting for the disk after each run, which only the
+/// filling needs.
+class HistorialLleno {
+public:
+    explicit HistorialLleno(int cuantas)
+        : anterior_(qgetenv("XDG_DATA_HOME")) {
+        qputenv("XDG_DATA_HOME", datos_.path().toLocal8Bit());
+        Historial historial;
+        (void)historial.abrir();
+        QSqlQuery(QSqlDatabase::database(historial.conexion()))
+            .exec(QStringLiteral("PRAGMA synchronous=OFF"));
+        for (int i = 0; i < cuantas; ++i) {
+            ResumenPrueba r;
+            r.huella = static_cast<std::uint64_t>(i % 10 + 1);
+            r.minutos = 10;
+            r.segundos = 600;
+            r.aciertos = static_cast<std::int16_t>(2000 + i % 1500);
+            r.errores = static_cast<std::int16_t>(i % 40);
+            r.tecladasNetasMin = (r.aciertos - r.errores) / 10.0;
+            r.aciertosPorMinuto = r.aciertos / 10.0;
+            r.nota = 5;
+            r.fallados = {{U'a' + static_cast<char32_t>(i % 26), 1 + i % 3}, {13, 1}, {U'ñ', 2}};
+            (void)historial.guardar(QDateTime::currentDateTime().addSecs(i - cuantas),
+                                    QStringLiteral("texto %1.txt").arg(i % 10), r);
+        }
+    }
+    ~HistorialLleno() { qputenv("XDG_DATA_HOME", anterior_); }
+
+private:
+    QTemporaryDir datos_;
+    QByteArray anterior_;
+};
+
+void BM_RegistrarPrueba(benchmark::State& state) {
+    for (auto _ : state) {
+        const HistorialLleno lleno(kPruebasGuardadas);
+        VentanaBanco banco;
+        auto* registrador = banco.ventana->findChild<RegistradorPruebas*>();
+        banco.iniciarCon(QStringLiteral("Una prueba corta, con algún fallo."));
+        for (const QChar c : QStringLiteral("Una prxueba corxta")) {
+            banco.pulsar(c);
+        }
+        banco.ventana->cmdDetener_Click(); // the first record opens the file
+        Muestras registros;
+        for (int i = 0; i < 20; ++i) {
+            const auto inicio = std::chrono::steady_clock::now();
+            registrador->registrar(banco.ventana->sesion(), false);
+            registros.anadir(microsDesde(inicio));
+        }
+        state.SetIterationTime(registros.mediana() / 1e6);
+        state.counters["median_ms"] = registros.mediana() / 1000;
+        state.counters["max_ms"] = registros.percentil(100) / 1000;
+        anotarCota("7. record a run into a history of 10000 (median of 20)", registros.mediana() / 1000, 50,
+                   "ms");
+        anotarDato("7. record a run, slowest of 20", registros.percentil(100) / 1000, "ms");
+    }
+}
+
+void BM_AbrirHistorial10000(benchmark::State& state) {
+    for (auto _ : state) {
+        const HistorialLleno lleno(kPruebasGuardadas);
+        VentanaBanco banco;
+        auto* boton = banco.control<QPushButton>("cmdHistorial");
+        Muestras aperturas;
+        for (int i = 0; i < 5; ++i) {
+            delete banco.ventana->findChild<FrmHistorial*>(); // each time a new window, as the first time
+            const auto inicio = std::chrono::steady_clock::now();
+            boton->click();
+            auto* frm = banco.ventana->findChild<FrmHistorial*>();
+            if (frm == nullptr || !QTest::qWaitForWindowExposed(frm)) {
+                state.SkipWithError("the history window did not open");
+                return;
+            }
+            frm->repaint();
+            QCoreApplication::processEvents();
+            aperturas.anadir(microsDesde(inicio));
+        }
+        state.SetIterationTime(aperturas.mediana() / 1e6);
+        state.counters["median_ms"] = aperturas.mediana() / 1000;
+        state.counters["max_ms"] = aperturas.percentil(100) / 1000;
+        anotarCota("7. open the history window on 10000 runs until painted (median of 5)",
+                   aperturas.mediana() / 1000, 300, "ms");
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_RegistrarPrueba)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AbrirHistorial10000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace tecladas::banco

@@ -1,0 +1,59 @@
+#include "grading/resumen_prueba.h"
+
+#include "grading/calificacion.h"
+#include "grading/estadisticas.h"
+
+namespace tecladas {
+
+namespace {
+
+FinPrueba comoTermino(const SesionExamen& sesion, bool repetir) {
+    if (sesion.limiteAlcanzado) {
+        return FinPrueba::LimiteAlcanzado;
+    }
+    if (sesion.tiempoMax > 0 && sesion.segundos >= 60 * sesion.tiempoMax) {
+        return FinPrueba::TiempoAgotado;
+    }
+    // In repeat mode a typed text waits for Enter: only a stop ends such a run.
+    if (!repetir && !sesion.textoObjetivo.empty() &&
+        sesion.textoEscrito.size() == sesion.textoObjetivo.size()) {
+        return FinPrueba::TextoCompletado;
+    }
+    return FinPrueba::Detenida;
+}
+
+} // namespace
+
+ResumenPrueba resumirPrueba(const SesionExamen& sesion, bool repetir) {
+    const Estadisticas cifras = calcularEstadisticas(sesion);
+    ResumenPrueba resumen;
+    resumen.huella = huellaTexto(sesion.textoReferencia);
+    resumen.minutos = sesion.tiempoMax;
+    resumen.segundos = sesion.segundos;
+    resumen.aciertos = sesion.aciertos;
+    resumen.errores = sesion.errores;
+    resumen.aciertosPorMinuto = cifras.aciertosPorMinuto;
+    resumen.tecladasNetasMin = cifras.tecladasNetasMin;
+    resumen.nota = notaDeLaPrueba(sesion);
+    resumen.puntMin = sesion.puntMin;
+    resumen.puntApr = sesion.puntApr;
+    resumen.puntMax = sesion.puntMax;
+    resumen.repetir = repetir;
+    resumen.fin = comoTermino(sesion, repetir);
+    for (const auto& [caracter, veces] : sesion.caracteresFallados) {
+        resumen.fallados.push_back({caracter, veces});
+    }
+    return resumen;
+}
+
+std::uint64_t huellaTexto(std::u16string_view texto) {
+    std::uint64_t huella = 14695981039346656037ull;
+    for (const char16_t unidad : texto) {
+        for (const unsigned octeto : {unidad & 0xFFu, unsigned(unidad) >> 8}) {
+            huella = (huella ^ octeto) * 1099511628211ull;
+        }
+    }
+    return huella;
+}
+
+} // namespace tecladas

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "engine/sesion_examen.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace tecladas {
+
+/// How a run ended. The numbers are what the history keeps: never change one.
+enum class FinPrueba : int {
+    TiempoAgotado = 1,   ///< the clock reached the exam's minutes
+    Detenida = 2,        ///< the user stopped it (or closed the window during it)
+    TextoCompletado = 3, ///< the whole text was typed with repetition off
+    LimiteAlcanzado = 4, ///< a 16-bit counter reached its limit
+};
+
+/// A character the typing missed and how many counted errors it cost.
+struct CaracterFallado {
+    char32_t caracter = 0; ///< a line break as 13, the code of Enter
+    int veces = 0;
+    friend bool operator==(const CaracterFallado&, const CaracterFallado&) = default;
+};
+
+/// What the history keeps of a run that has ended, besides its date and its text's name.
+struct ResumenPrueba {
+    std::uint64_t huella = 0; ///< of the reference text, so runs of one text group together
+    std::int16_t minutos = 0; ///< set for the exam
+    std::int16_t segundos = 0;
+    std::int16_t aciertos = 0;
+    std::int16_t errores = 0;
+    double aciertosPorMinuto = 0;
+    double tecladasNetasMin = 0;
+    double nota = 0;
+    std::int16_t puntMin = 0;
+    std::int16_t puntApr = 0;
+    std::int16_t puntMax = 0;
+    bool repetir = false;
+    FinPrueba fin = FinPrueba::Detenida;
+    std::vector<CaracterFallado> fallados; ///< in the order of their codes
+};
+
+/// Sums up a run that has just ended, with the repeat setting it ran with. The ending is read
+/// off the record: a counter's limit, then the time, then a completed text; otherwise a stop.
+ResumenPrueba resumirPrueba(const SesionExamen& sesion, bool repetir);
+
+/// A 64-bit fingerprint (FNV-1a) of a text's UTF-16 units. Equal texts give equal fingerprints.
+std::uint64_t huellaTexto(std::u16string_view texto);
+
+} // namespace tecladas

@@ -1,0 +1,55 @@
+#include "ui/exportacion_csv.h"
+
+#include "grading/formato_csv.h"
+#include "ui/modelo_pruebas.h"
+
+#include <QSaveFile>
+#include <QStringList>
+
+#include <string>
+
+namespace tecladas {
+
+namespace {
+
+std::string utf8(const QString& texto) {
+    return texto.toStdString();
+}
+
+std::string entero(int valor) {
+    return std::to_string(valor);
+}
+
+} // namespace
+
+QString exportarCsv(const QString& ruta, const std::vector<const PruebaGuardada*>& pruebas) {
+    QSaveFile archivo(ruta);
+    if (!archivo.open(QIODevice::WriteOnly)) {
+        return archivo.errorString();
+    }
+    std::string contenido = "\xEF\xBB\xBF";
+    contenido += lineaCsv({"Fecha", "Texto", "Minutos", "Segundos", "Aciertos", "Errores", "Aciertos/Min.",
+                           "Teclad. exactas/Min.", "Nota", "Mínimo para puntuar", "Aprobado", "Nota Máxima",
+                           "Repetir", "Final", "Caracteres fallados"});
+    for (const PruebaGuardada* p : pruebas) {
+        const ResumenPrueba& r = p->resumen;
+        QStringList fallados;
+        for (const CaracterFallado& f : r.fallados) {
+            fallados << QStringLiteral("%1 (%2)").arg(textoCaracter(f.caracter)).arg(f.veces);
+        }
+        // The date as Spanish spreadsheet programs read one, whatever the user's settings.
+        contenido += lineaCsv({utf8(p->fecha.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"))), utf8(p->texto),
+                               entero(r.minutos), entero(r.segundos), entero(r.aciertos), entero(r.errores),
+                               numeroCsv(r.aciertosPorMinuto, 2), numeroCsv(r.tecladasNetasMin, 2),
+                               numeroCsv(r.nota, 2), entero(r.puntMin), entero(r.puntApr), entero(r.puntMax),
+                               r.repetir ? "Sí" : "No", utf8(textoFin(r.fin)), utf8(fallados.join(u' '))});
+    }
+    if (archivo.write(contenido.data(), static_cast<qint64>(contenido.size())) !=
+            static_cast<qint64>(contenido.size()) ||
+        !archivo.commit()) {
+        return archivo.errorString();
+    }
+    return {};
+}
+
+} // namespace tecladas

@@ -1,0 +1,51 @@
+#include "ui/impresion_historial.h"
+
+#include "ui/modelo_pruebas.h"
+#include "ui/textos.h"
+
+#include <QAbstractItemModel>
+#include <QFileInfo>
+#include <QImage>
+#include <QLocale>
+#include <QPrinter>
+#include <QTextDocument>
+#include <QUrl>
+
+namespace tecladas {
+
+QString imprimirHistorial(QPrinter& impresora, const QImage& grafico, const QAbstractItemModel& tabla,
+                          const std::vector<CaracterFallado>& masFallados) {
+    QTextDocument documento;
+    documento.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("grafico")), grafico);
+    QString html = QStringLiteral("<h2>%1</h2><p><img src=\"grafico\" width=\"640\"></p>")
+                       .arg(textos::tituloHistorial().toHtmlEscaped());
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><thead><tr>");
+    for (int columna = 0; columna < tabla.columnCount(); ++columna) {
+        html += QStringLiteral("<th>%1</th>")
+                    .arg(tabla.headerData(columna, Qt::Horizontal).toString().toHtmlEscaped());
+    }
+    html += QStringLiteral("</tr></thead>");
+    for (int fila = 0; fila < tabla.rowCount(); ++fila) {
+        html += QStringLiteral("<tr>");
+        for (int columna = 0; columna < tabla.columnCount(); ++columna) {
+            html += QStringLiteral("<td>%1</td>")
+                        .arg(tabla.index(fila, columna).data().toString().toHtmlEscaped());
+        }
+        html += QStringLiteral("</tr>");
+    }
+    html += QStringLiteral("</table><h3>Caracteres más fallados</h3><p>");
+    QStringList fallados;
+    for (const CaracterFallado& f : masFallados) {
+        fallados << QStringLiteral("%1: %2").arg(textoCaracter(f.caracter), QLocale().toString(f.veces));
+    }
+    html += fallados.join(QStringLiteral(" · ")).toHtmlEscaped() + QStringLiteral("</p>");
+    documento.setHtml(html);
+    documento.print(&impresora);
+    // Printing reports nothing: a PDF that was not written is the one failure to be seen.
+    if (impresora.outputFormat() == QPrinter::PdfFormat && !QFileInfo(impresora.outputFileName()).size()) {
+        return textos::impresionFallida();
+    }
+    return {};
+}
+
+} // namespace tecladas

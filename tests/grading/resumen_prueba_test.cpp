@@ -1,0 +1,70 @@
+#include "grading/formato_csv.h"
+#include "grading/recuento_fallos.h"
+#include "grading/resumen_prueba.h"
+#include "grading/serie_historial.h"
+
+#include "support/ejecucion_prueba.h"
+
+#include <string>
+#include <tuple>
+
+namespace tecladas {
+namespace {
+
+class ResumenPruebaTest : public prueba::EjecucionPrueba {};
+
+TEST_F(ResumenPruebaTest, TellsHowTheRunEndedAndWhatItMissed) {
+    const struct {
+        const char* nombre;
+        bool repetir, alLimite;
+        std::u32string_view teclas;
+        std::int16_t segundos;
+        FinPrueba fin;
+    } casos[] = {
+        {"time_up", false, false, U"a", 60, FinPrueba::TiempoAgotado},
+        {"text_typed", false, false, U"axb", 5, FinPrueba::TextoCompletado},
+        {"typed_awaiting_enter_then_stopped", true, false, U"ab", 5, FinPrueba::Detenida},
+        {"stopped", false, false, U"a", 59, FinPrueba::Detenida},
+        {"counter_limit_even_at_the_time", false, true, U"ab", 60, FinPrueba::LimiteAlcanzado},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        empezar(u"ab", c.repetir);
+        sesion.tiempoMax = 1;
+        sesion.aciertos = c.alLimite ? kMaximoContador : 0;
+        teclear(c.teclas);
+        sesion.segundos = c.segundos;
+        const ResumenPrueba r = resumirPrueba(sesion, c.repetir);
+        EXPECT_EQ(r.fin, c.fin);
+        EXPECT_EQ(r.repetir, c.repetir);
+        EXPECT_EQ(r.fallados.size(), c.teclas == U"axb" ? 1u : 0u);
+    }
+    EXPECT_EQ(huellaTexto(u"ab"), resumirPrueba(sesion, false).huella);
+    EXPECT_NE(huellaTexto(u"ab"), huellaTexto(u"ba"));
+}
+
+TEST(RecuentoFallosTest, RanksTheSumOfSeveralRunsMostMissedFirst) {
+    RecuentoFallos recuento;
+    recuento.sumar({{U'a', 1}, {U'e', 2}, {13, 4}});
+    recuento.sumar({{U'a', 3}, {U'z', 2}});
+    EXPECT_EQ(recuento.peores(3), (std::vector<CaracterFallado>{{13, 4}, {U'a', 4}, {U'e', 2}}));
+    EXPECT_EQ(recuento.peores(10).size(), 4u);
+}
+
+TEST(SerieHistorialTest, KeepsEveryRunWhileTheyFitElseAveragesGroups) {
+    EXPECT_EQ(reducirSerie({5, 7}, 2), (std::vector<PuntoSerie>{{1, 5}, {2, 7}}));
+    EXPECT_EQ(reducirSerie({1, 2, 3, 4, 5, 6, 7}, 3), (std::vector<PuntoSerie>{{2, 2}, {5, 5}, {7, 7}}));
+    EXPECT_EQ(reducirSerie(std::vector<double>(10000, 1.0), 300).size(), 295u);
+}
+
+TEST(FormatoCsvTest, SpanishNumbersAndQuotedFields) {
+    const std::tuple<double, int, std::string> numeros[] = {
+        {7.5, 2, "7,50"}, {-30.506, 2, "-30,51"}, {1234.5, 2, "1234,50"}, {-0.001, 2, "0,00"}, {42, 0, "42"}};
+    for (const auto& [valor, decimales, esperado] : numeros) {
+        EXPECT_EQ(numeroCsv(valor, decimales), esperado);
+    }
+    EXPECT_EQ(lineaCsv({"a b", "x;y", "di \"no\"", "ñ"}), "a b;\"x;y\";\"di \"\"no\"\"\";ñ\r\n");
+}
+
+} // namespace
+} // namespace tecladas

@@ -1,0 +1,360 @@
+#include "ventana_prueba.h"
+
+#include "grading/resumen_prueba.h"
+#include "ui/conversion.h"
+#include "ui/frm_historial.h"
+#include "ui/historial.h"
+#include "ui/textos.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLineSeries>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <tuple>
+
+#include <unistd.h>
+
+namespace tecladas {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+/// The exam window with a history of its own, in a data folder made for each test.
+class HistorialTest : public prueba::VentanaPrueba {
+protected:
+    void SetUp() override {
+        qputenv("XDG_DATA_HOME", datos.path().toLocal8Bit());
+        VentanaPrueba::SetUp();
+    }
+    void TearDown() override {
+        VentanaPrueba::TearDown();
+        qputenv("XDG_DATA_HOME", anterior);
+    }
+    /// What another window of the program would read.
+    static std::vector<PruebaGuardada> leidas() {
+        Historial otra;
+        std::vector<PruebaGuardada> pruebas;
+        EXPECT_EQ(otra.leer(pruebas), QString());
+        return pruebas;
+    }
+    /// A new exam window, after the data folder has been prepared.
+    void nuevaVentana() {
+        registro = std::make_shared<prueba::EntornoPrueba::Registro>();
+        ventana = std::make_unique<frm_principal>(std::make_unique<prueba::EntornoPrueba>(registro));
+        ventana->show();
+    }
+    void pegar(const QString& referencia) {
+        QGuiApplication::clipboard()->setText(referencia);
+        texto()->selectAll();
+        texto()->paste();
+    }
+    QTemporaryDir datos;
+    const QByteArray anterior = qgetenv("XDG_DATA_HOME");
+};
+
+TEST_F(HistorialTest, EveryEndingIsKeptWithItsFiguresTextAndMissedCharacters) {
+    QTemporaryDir carpeta;
+    QFile examen(carpeta.filePath(u"examen.txt"_s));
+    ASSERT_TRUE(examen.open(QIODevice::WriteOnly) && examen.write("uno dos") == 7);
+    examen.close();
+    const struct {
+        const char* nombre;
+        QString archivo, pegado, teclas;
+        int segundos;
+        bool repetir;
+        FinPrueba fin;
+        QString texto;
+        std::vector<CaracterFallado> fallados;
+    } casos[] = {
+        {"welcome_time_up",
+         {},
+         {},
+         u"Esxx"_s,
+         60,
+         true,
+         FinPrueba::TiempoAgotado,
+         textos::textoBienvenida(),
+         {{U't', 1}}},
+        {"file_stopped",
+         examen.fileName(),
+         {},
+         u"unx"_s,
+         3,
+         true,
+         FinPrueba::Detenida,
+         u"examen.txt"_s,
+         {{U'o', 1}}},
+        {"pasted_completed",
+         {},
+         u"a\nb"_s,
+         u"axa\nxb"_s,
+         3,
+         false,
+         FinPrueba::TextoCompletado,
+         textos::textoPegado(),
+         {{13, 1}, {U'b', 1}}},
+        {"pasted_counter_limit",
+         {},
+         u"abCd"_s,
+         u"abC"_s,
+         3,
+         false,
+         FinPrueba::LimiteAlcanzado,
+         textos::textoPegado(),
+         {}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        registro->archivoElegido = c.archivo;
+        if (!c.archivo.isEmpty()) {
+            QTest::mouseClick(boton("cmdCargar"), Qt::LeftButton);
+        }
+        if (!c.pegado.isEmpty()) {
+            pegar(c.pegado);
+        }
+        control<QCheckBox>("chkRepetirTexto")->setChecked(c.repetir);
+        iniciar();
+        sesionModificable().aciertos = c.fin == FinPrueba::LimiteAlcanzado ? 32764 : 0;
+        escribir(c.teclas);
+        ticks(c.segundos);
+        ventana->cmdDetener_Click(); // nothing when the run has ended
+
+        const std::vector<PruebaGuardada> guardadas = leidas();
+        ASSERT_FALSE(guardadas.empty());
+        const ResumenPrueba& r = guardadas.back().resumen;
+        EXPECT_EQ(guardadas.back().texto, c.texto);
+        EXPECT_EQ(r.fin, c.fin);
+        EXPECT_EQ(r.fallados, c.fallados);
+        EXPECT_EQ(r.repetir, c.repetir);
+        EXPECT_EQ(QString::number(r.aciertos), caja("txtAciertos")->text());
+        EXPECT_EQ(QString::number(r.errores), caja("txtErrores")->text());
+        EXPECT_EQ(dosDecimales(r.tecladasNetasMin), etiqueta("lblPuntuacion")->text());
+        EXPECT_EQ(dosDecimales(r.nota), etiqueta("lblNota")->text());
+        EXPECT_EQ(std::tuple(r.minutos, r.puntMin, r.puntApr, r.puntMax), std::tuple(1, 100, 280, 480));
+        EXPECT_TRUE(guardadas.back().fecha.secsTo(QDateTime::currentDateTime()) < 5);
+    }
+    // A second window of the program records beside the first and reads every run.
+    frm_principal segunda(std::make_unique<prueba::EntornoPrueba>(registro));
+    segunda.findChild<QPushButton*>(u"cmdIniciar"_s)->click();
+    segunda.cmdDetener_Click();
+    EXPECT_EQ(leidas().size(), std::size(casos) + 1);
+    EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
+}
+
+TEST_F(HistorialTest, AFailureIsToldOnceAndADamagedFileIsMovedAsideWhole) {
+    const QString carpeta = datos.filePath(u"Tecladas/Tecladas"_s);
+    const QByteArray basura = QByteArray("esto no es una base de datos\n").repeated(200);
+    const struct {
+        const char* nombre;
+        std::function<void()> preparar;
+        QString mensaje;
+        std::size_t guardadas;
+    } casos[] = {
+        {"data_folder_blocked_by_a_file",
+         [&] { QFile(datos.filePath(u"Tecladas"_s)).open(QIODevice::WriteOnly); },
+         textos::historialNoGuardado() +
+             textos::carpetaNoSeCrea(datos.filePath(u"Tecladas"_s) + u"/Tecladas"_s),
+         0},
+        {"read_only_folder",
+         [&] {
+             QDir().mkpath(carpeta);
+             QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+         },
+         // Root writes anywhere: only another user sees the failure (see como_nobody.sh).
+         geteuid() == 0
+             ? QString()
+             : textos::historialNoGuardado() + textos::historialSinPermiso(carpeta + u"/historial.sqlite"_s),
+         geteuid() == 0 ? 2u : 0u},
+        {"damaged_file",
+         [&] {
+             QDir().mkpath(carpeta);
+             QFile danado(carpeta + u"/historial.sqlite"_s);
+             danado.open(QIODevice::WriteOnly);
+             danado.write(basura);
+         },
+         u"apartado"_s, 2},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        QFile::setPermissions(carpeta,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QDir(datos.path()).removeRecursively();
+        QDir().mkpath(datos.path());
+        c.preparar();
+        nuevaVentana();
+        for (int prueba = 0; prueba < 2; ++prueba) {
+            iniciarCon(u"ab"_s);
+            escribir(u"ab"_s);
+            EXPECT_EQ(caja("txtAciertos")->text(), u"2"_s) << "the results stay on screen";
+        }
+        if (c.mensaje == u"apartado"_s) {
+            const QStringList apartados = QDir(carpeta).entryList({u"historial-dañado-*.sqlite"_s});
+            ASSERT_EQ(apartados.size(), 1);
+            QFile apartado(QDir(carpeta).filePath(apartados[0]));
+            ASSERT_TRUE(apartado.open(QIODevice::ReadOnly));
+            EXPECT_EQ(apartado.readAll(), basura);
+            EXPECT_EQ(registro->errores, QStringList{textos::historialApartado(apartado.fileName())});
+        } else {
+            EXPECT_EQ(registro->errores, c.mensaje.isEmpty() ? QStringList() : QStringList{c.mensaje});
+        }
+        QFile::setPermissions(carpeta,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (c.guardadas > 0) {
+            EXPECT_EQ(leidas().size(), c.guardadas);
+        }
+    }
+}
+
+TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
+    const QString ruta = datos.filePath(u"antiguo.sqlite"_s);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"version1"_s);
+        db.setDatabaseName(ruta);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        for (const QString& orden : {u"CREATE TABLE pruebas(id INTEGER PRIMARY KEY, fecha TEXT NOT NULL, "
+                                     u"texto TEXT NOT NULL, huella TEXT "
+                                     "NOT NULL, minutos INTEGER NOT NULL, segundos INTEGER NOT NULL, "
+                                     "aciertos INTEGER NOT NULL, errores "
+                                     "INTEGER NOT NULL, aciertos_min REAL NOT NULL, netas_min REAL NOT NULL, "
+                                     "nota REAL NOT NULL, punt_min "
+                                     "INTEGER NOT NULL, punt_apr INTEGER NOT NULL, punt_max INTEGER NOT "
+                                     "NULL, repetir INTEGER NOT NULL, "
+                                     "fin INTEGER NOT NULL, fallados TEXT NOT NULL DEFAULT '')"_s,
+                                     u"INSERT INTO pruebas VALUES(1, '2026-11-30T10:00:00', 'examen.txt', "
+                                     u"'00000000000000ff', 2, 120, "
+                                     "800, 40, 400, 380, 7.5, 100, 280, 480, 1, 1, '116:2 13:1')"_s,
+                                     u"PRAGMA user_version=1"_s}) {
+            ASSERT_TRUE(q.exec(orden)) << orden.toStdString();
+        }
+    }
+    QSqlDatabase::removeDatabase(u"version1"_s);
+
+    Historial historial(ruta);
+    std::vector<PruebaGuardada> pruebas;
+    ASSERT_EQ(historial.leer(pruebas), QString());
+    ASSERT_EQ(pruebas.size(), 1u);
+    const ResumenPrueba& r = pruebas[0].resumen;
+    EXPECT_EQ(pruebas[0].fecha, QDateTime(QDate(2026, 11, 30), QTime(10, 0)));
+    EXPECT_EQ(std::tuple(r.huella, r.aciertos, r.tecladasNetasMin, r.nota, r.fin),
+              std::tuple(0xffu, 800, 380.0, 7.5, FinPrueba::TiempoAgotado));
+    EXPECT_EQ(r.fallados, (std::vector<CaracterFallado>{{13, 1}, {U't', 2}}));
+    QSqlQuery version(QSqlDatabase::database(historial.conexion()));
+    ASSERT_TRUE(version.exec(u"PRAGMA user_version"_s) && version.next());
+    EXPECT_EQ(version.value(0).toInt(), Historial::kVersion);
+}
+
+TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
+    Historial historial;
+    const struct {
+        QString texto;
+        std::uint64_t huella;
+        double netas, nota;
+        std::vector<CaracterFallado> fallados;
+    } runs[] = {{u"a.txt"_s, 1, 150.5, 1.39, {{U'e', 2}, {13, 1}}},
+                {u"b.txt"_s, 2, 380, 7.5, {{U'e', 1}, {U'ñ', 4}}},
+                {u"a.txt"_s, 1, 279.25, 4.96, {{13, 1}}}};
+    for (int i = 0; i < 3; ++i) {
+        ResumenPrueba r;
+        r.huella = runs[i].huella;
+        r.tecladasNetasMin = runs[i].netas;
+        r.nota = runs[i].nota;
+        r.fallados = runs[i].fallados;
+        ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 12, 1 + i), QTime(9, 0)), runs[i].texto, r),
+                  QString());
+    }
+    ponerAjustes(u" 1"_s, u"120"_s, u"300"_s, u"450"_s);
+    QTest::mouseClick(boton("cmdHistorial"), Qt::LeftButton);
+    auto* frm = ventana->findChild<FrmHistorial*>(u"frmHistorial"_s);
+    ASSERT_NE(frm, nullptr);
+    EXPECT_TRUE(frm->isVisible() && !frm->isModal() && frm->windowTitle() == textos::tituloHistorial());
+    auto* tabla = frm->findChild<QTableView*>(u"tablaPruebas"_s);
+    auto celda = [tabla](int fila, int columna) {
+        return tabla->model()->index(fila, columna).data().toString();
+    };
+    ASSERT_EQ(tabla->model()->rowCount(), 3);
+    EXPECT_EQ(celda(0, 0),
+              QLocale().toString(QDateTime(QDate(2026, 12, 3), QTime(9, 0)), QLocale::ShortFormat));
+    EXPECT_EQ(celda(0, 6), u"279,25"_s) << "newest first, in the Spanish format";
+
+    QStringList lineas;
+    const QList<QAbstractSeries*> series = frm->findChild<QChartView*>(u"grafico"_s)->chart()->series();
+    for (QAbstractSeries* s : series) {
+        QStringList valores;
+        for (const QPointF& p : static_cast<QLineSeries*>(s)->points()) {
+            valores << QString::number(p.y());
+        }
+        lineas << s->name() + u": "_s + valores.join(u' ');
+    }
+    EXPECT_EQ(lineas, QStringList({u"Tecladas exactas por minuto: 150.5 380 279.25"_s,
+                                   u"Mínimo para puntuar (120): 120 120"_s, u"Aprobado (300): 300 300"_s,
+                                   u"Nota máxima (450): 450 450"_s}));
+    auto* fallos = frm->findChild<QTableWidget*>(u"tablaFallos"_s);
+    auto fallo = [fallos](int fila) {
+        return fallos->item(fila, 0)->text() + u' ' + fallos->item(fila, 1)->text();
+    };
+    EXPECT_EQ(QStringList({fallo(0), fallo(1), fallo(2)}), QStringList({u"ñ 4"_s, u"e 3"_s, u"Intro 2"_s}));
+
+    auto* eleccion = frm->findChild<QComboBox*>(u"cmbTexto"_s);
+    eleccion->setCurrentIndex(1);
+    EXPECT_EQ(eleccion->currentText(), u"a.txt (2 pruebas)"_s);
+    EXPECT_EQ(tabla->model()->rowCount(), 2);
+    EXPECT_EQ(QStringList({fallo(0), fallo(1)}), QStringList({u"Intro 2"_s, u"e 2"_s}))
+        << "ties in code order";
+    tabla->sortByColumn(7, Qt::AscendingOrder);
+    EXPECT_EQ(QStringList({celda(0, 7), celda(1, 7)}), QStringList({u"1,39"_s, u"4,96"_s}));
+
+    QTemporaryDir salida;
+    registro->destinoElegido = salida.filePath(u"historial.csv"_s);
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdExportar"_s), Qt::LeftButton);
+    QFile csv(registro->destinoElegido);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QByteArray contenido = csv.readAll();
+    EXPECT_TRUE(contenido.startsWith("\xEF\xBB\xBF"
+                                     "Fecha;Texto;"));
+    const QStringList filas = QString::fromUtf8(contenido).split(u"\r\n"_s, Qt::SkipEmptyParts);
+    ASSERT_EQ(filas.size(), 3);
+    for (int fila = 1; fila < 3; ++fila) {
+        QStringList campos = filas[fila].split(u';');
+        EXPECT_EQ(campos[7].replace(u',', u'.').toDouble(), runs[fila == 1 ? 0 : 2].netas)
+            << filas[fila].toStdString();
+        EXPECT_EQ(campos[0], (fila == 1 ? u"01/12/2026 09:00:00"_s : u"03/12/2026 09:00:00"_s));
+    }
+
+    registro->destinoElegido = salida.filePath(u"historial.pdf"_s);
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdImprimir"_s), Qt::LeftButton);
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {registro->destinoElegido, u"-"_s});
+    ASSERT_TRUE(pdftotext.waitForFinished());
+    const QString impreso = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_TRUE(impreso.contains(textos::tituloHistorial()) && impreso.contains(u"279,25"_s))
+        << impreso.toStdString();
+
+    tabla->selectRow(0);
+    registro->respuesta = false;
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdBorrar"_s), Qt::LeftButton);
+    EXPECT_EQ(leidas().size(), 3u) << "No keeps them";
+    registro->respuesta = true;
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdBorrar"_s), Qt::LeftButton);
+    EXPECT_EQ(leidas().size(), 2u);
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdVaciar"_s), Qt::LeftButton);
+    EXPECT_EQ(registro->preguntas,
+              QStringList({textos::preguntaBorrar(1), textos::preguntaBorrar(1), textos::preguntaVaciar(2)}));
+    EXPECT_TRUE(leidas().empty());
+    EXPECT_EQ(tabla->model()->rowCount(), 0);
+    EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
+}
+
+} // namespace
+} // namespace tecladas
