@@ -57,7 +57,7 @@ frm_principal::frm_principal(std::unique_ptr<Entorno> entorno, QWidget* padre)
     registrarRecursos();
     vigilarEscrituraAccesible();
     ui->setupUi(this);
-    completarFuentes();
+    completarFuentes(*this, *ui->texto, *ui->textoact, *ui->lblError);
     ajustarRotulos(*this);
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(1000);
@@ -86,27 +86,6 @@ frm_principal::frm_principal(std::unique_ptr<Entorno> entorno, QWidget* padre)
 }
 
 frm_principal::~frm_principal() = default;
-
-void frm_principal::completarFuentes() {
-    // A form holds one family and whole points. These fonts fall back on families of the same
-    // metrics where the first is missing (as on Linux) and come in fractions of a point; the
-    // boxes' line measurer and the captions' widths are those of these fonts.
-    QFont ventana;
-    ventana.setFamilies(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    ventana.setPointSizeF(8.25);
-    setFont(ventana);
-    QFont texto;
-    texto.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
-    texto.setStyleHint(QFont::TypeWriter);
-    texto.setPointSizeF(8.25);
-    texto.setWeight(QFont::Normal);
-    ui->texto->setFont(texto);
-    ui->textoact->setFont(texto);
-    QFont aviso = ui->lblError->font();
-    aviso.setPointSizeF(13.5);
-    ui->lblError->setFont(aviso);
-}
 
 void frm_principal::Form_Load() {
     // The default settings are the form's.

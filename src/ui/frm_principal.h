@@ -59,7 +59,6 @@ private Q_SLOTS:
 
 private:
     void Form_Load();
-    void completarFuentes();
     void ponerEnCurso(bool enCurso);
     void aplicar(const Veredicto& veredicto, char32_t caracter);
     void mostrarRechazo();
