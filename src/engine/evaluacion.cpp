@@ -38,11 +38,9 @@ char32_t caracterEsperado(const SesionExamen& sesion) {
         return kTeclaEnter;
     }
     const char16_t c = objetivo[posicion];
-    if (c >= 0xD800 && c <= 0xDBFF && posicion + 1 < objetivo.size()) {
-        const char16_t bajo = objetivo[posicion + 1];
-        if (bajo >= 0xDC00 && bajo <= 0xDFFF) {
-            return 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (bajo - 0xDC00);
-        }
+    if (utf16::esSustitutoAlto(c) && posicion + 1 < objetivo.size() &&
+        utf16::esSustitutoBajo(objetivo[posicion + 1])) {
+        return utf16::combinar(c, objetivo[posicion + 1]);
     }
     return c;
 }
