@@ -26,6 +26,9 @@ public:
     /// What the box holds as the user reads it: the accepted text, each Enter as "\n". Unlike
     /// `toPlainText()`, it has no line break where a long paragraph was only split.
     QString contenido() const;
+    /// `contenido()`, for tools that read any text box. It hides Qt's, which gives each split as a
+    /// line break: called through a QPlainTextEdit it is still Qt's.
+    QString toPlainText() const { return contenido(); }
 
     QVariant inputMethodQuery(Qt::InputMethodQuery consulta) const override;
 

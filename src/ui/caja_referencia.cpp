@@ -113,6 +113,10 @@ void CajaReferencia::ponerTexto(const QString& texto, const std::vector<qsizetyp
     }
 }
 
+QString CajaReferencia::toPlainText() const {
+    return parrafos::textoSinCortes(*document(), 0, document()->characterCount() - 1);
+}
+
 std::vector<qsizetype> CajaReferencia::Partidor::operator()(QStringView texto,
                                                             const std::function<bool()>& seguir) const {
     std::vector<qsizetype> cortes;

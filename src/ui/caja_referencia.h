@@ -57,6 +57,11 @@ public:
     void ponerTexto(const QString& texto, const std::vector<qsizetype>& cortes);
     void ponerTexto(const QString& texto);
 
+    /// What the box shows as the user reads it, the page during a run: a line break between
+    /// paragraphs and for each forced one, none where a long paragraph was only split. It hides
+    /// Qt's, which gives each split as a line break: called through a QPlainTextEdit it is Qt's.
+    QString toPlainText() const;
+
     /// Shows `referencia` from position `desde`, from its first line. The text is not copied: it
     /// must stay alive and unchanged until `restaurar` or the next `mostrar`. The first page after
     /// the user's document also starts `medidor` afresh, as a new run needs.

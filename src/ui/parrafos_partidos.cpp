@@ -34,4 +34,26 @@ QString textoSinCortes(const QTextDocument& documento, int desde, int hasta) {
     return texto;
 }
 
+int enTexto(const QTextDocument& documento, int posicion) {
+    int cortes = 0;
+    for (QTextBlock bloque = documento.begin(); bloque.isValid() && bloque.position() <= posicion;
+         bloque = bloque.next()) {
+        cortes += esContinuacion(bloque) ? 1 : 0;
+    }
+    return posicion - cortes;
+}
+
+int enDocumento(const QTextDocument& documento, int posicion) {
+    int cortes = 0;
+    for (QTextBlock bloque = documento.begin(); bloque.isValid(); bloque = bloque.next()) {
+        // A block that continues a paragraph starts in the text where the block before it ends.
+        const int corte = esContinuacion(bloque) ? 1 : 0;
+        if (bloque.position() - cortes - corte > posicion) {
+            break;
+        }
+        cortes += corte;
+    }
+    return posicion + cortes;
+}
+
 } // namespace tecladas::parrafos

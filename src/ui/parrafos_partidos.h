@@ -31,4 +31,10 @@ void conservarGlifos(const QTextBlock& bloque);
 /// paragraphs and for a forced one inside a paragraph, nothing where a paragraph was only split.
 QString textoSinCortes(const QTextDocument& documento, int desde, int hasta);
 
+/// A document position as a position in the text as the user reads it (the splits left out),
+/// and back: a position at a split goes to the start of the block that continues the paragraph.
+/// Both walk the blocks up to the position.
+int enTexto(const QTextDocument& documento, int posicion);
+int enDocumento(const QTextDocument& documento, int posicion);
+
 } // namespace tecladas::parrafos

@@ -4,6 +4,7 @@
 #include "ui/caja_escritura.h"
 #include "ui/textos.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -128,6 +129,7 @@ TEST_F(CajaEscrituraTest, ALongParagraphIsSplitWhereItWrapsWithoutShowingOrCopyi
                  : i % 89 == 7  ? QString(130, QLatin1Char(' '))
                                 : QStringLiteral("según las bases, ");
     }
+    iniciarCon(QStringLiteral("según")); // tools read the box alike during a run and after it
     for (const char32_t c : texto.toUcs4()) {
         textoact()->anadirAlFinal(c == U'\n' ? kTeclaEnter : c);
     }
@@ -136,8 +138,20 @@ TEST_F(CajaEscrituraTest, ALongParagraphIsSplitWhereItWrapsWithoutShowingOrCopyi
     texto += QLatin1Char('.');
     EXPECT_GT(textoact()->document()->blockCount(), 3) << "three paragraphs held in more blocks";
     EXPECT_EQ(prueba::lineasVisuales(*textoact()), prueba::lineasEnUnaCajaComo(*textoact(), texto));
-    EXPECT_EQ(textoact()->contenido(), texto);
+    QAccessibleInterface* lector = QAccessible::queryAccessibleInterface(textoact());
+    QAccessibleTextInterface* leido = lector->textInterface();
+    for (const bool enCurso : {true, false}) {
+        EXPECT_EQ(reloj()->isActive(), enCurso);
+        EXPECT_EQ(QStringList({textoact()->contenido(), textoact()->toPlainText(),
+                               lector->text(QAccessible::Value), leido->text(0, leido->characterCount())}),
+                  QStringList(4, texto))
+            << enCurso;
+        ventana->cmdDetener_Click();
+    }
     EXPECT_EQ(textoact()->textCursor().position(), textoact()->document()->characterCount() - 1);
+    EXPECT_EQ(leido->cursorPosition(), texto.size());
+    leido->setSelection(0, 1, 2000);
+    EXPECT_EQ(textoact()->textCursor().selectedText().size(), 2000) << "1999 characters and a split";
 
     textoact()->selectAll();
     textoact()->copy();
