@@ -3,7 +3,6 @@
 #include "arranque.h"
 
 #include "apoyo.h"
-#include "ventana_banco.h"
 
 #include "ui/aplicacion.h"
 #include "ui/entorno.h"
@@ -86,8 +85,8 @@ int hijoMemoria(int argc, char** argv, int descriptor, const char* archivo) {
     prepararAplicacion(aplicacion);
     VentanaBanco banco;
     banco.registro->archivoElegido = QString::fromLocal8Bit(archivo);
-    banco.ventana.cmdCargar_Click();
-    banco.ventana.repaint();
+    banco.boton("cmdCargar")->click();
+    banco.ventana->repaint();
     // Only the start of the text is typed: reading the whole of it would add a copy of its own.
     QString referencia;
     const QTextDocument& documento = *banco.texto()->document();
@@ -95,16 +94,16 @@ int hijoMemoria(int argc, char** argv, int descriptor, const char* archivo) {
         const QChar c = documento.characterAt(i);
         referencia += c == QChar::ParagraphSeparator ? QLatin1Char('\n') : c;
     }
-    banco.ventana.cmdIniciar_Click();
+    banco.boton("cmdIniciar")->click();
     for (const QChar c : referencia) {
         banco.pulsar(c);
-        banco.ventana.repaint();
+        banco.ventana->repaint();
     }
-    banco.ventana.cmdDetener_Click();
-    banco.ventana.repaint();
+    banco.ventana->cmdDetener_Click();
+    banco.ventana->repaint();
     avisar(descriptor);
     informarPico(descriptor);
-    return banco.ventana.sesion().paginasPasadas > 0 ? 0 : 3;
+    return banco.ventana->sesion().paginasPasadas > 0 ? 0 : 3;
 }
 
 struct Hijo {

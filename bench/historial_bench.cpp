@@ -1,7 +1,6 @@
 // Bound 7: the history. Recording a run as it ends, and opening the history window on 10,000
 // recorded runs, both through the real window and a real SQLite file.
 #include "apoyo.h"
-#include "ventana_banco.h"
 
 #include "ui/frm_historial.h"
 #include "ui/historial.h"
@@ -56,16 +55,16 @@ void BM_RegistrarPrueba(benchmark::State& state) {
     for (auto _ : state) {
         const HistorialLleno lleno(kPruebasGuardadas);
         VentanaBanco banco;
-        auto* registrador = banco.ventana.findChild<RegistradorPruebas*>();
+        auto* registrador = banco.ventana->findChild<RegistradorPruebas*>();
         banco.iniciarCon(QStringLiteral("Una prueba corta, con algún fallo."));
         for (const QChar c : QStringLiteral("Una prxueba corxta")) {
             banco.pulsar(c);
         }
-        banco.ventana.cmdDetener_Click(); // the first record opens the file
+        banco.ventana->cmdDetener_Click(); // the first record opens the file
         Muestras registros;
         for (int i = 0; i < 20; ++i) {
             const auto inicio = std::chrono::steady_clock::now();
-            registrador->registrar(banco.ventana.sesion(), false);
+            registrador->registrar(banco.ventana->sesion(), false);
             registros.anadir(microsDesde(inicio));
         }
         state.SetIterationTime(registros.mediana() / 1e6);
@@ -84,10 +83,10 @@ void BM_AbrirHistorial10000(benchmark::State& state) {
         auto* boton = banco.control<QPushButton>("cmdHistorial");
         Muestras aperturas;
         for (int i = 0; i < 5; ++i) {
-            delete banco.ventana.findChild<FrmHistorial*>(); // each time a new window, as the first time
+            delete banco.ventana->findChild<FrmHistorial*>(); // each time a new window, as the first time
             const auto inicio = std::chrono::steady_clock::now();
             boton->click();
-            auto* frm = banco.ventana.findChild<FrmHistorial*>();
+            auto* frm = banco.ventana->findChild<FrmHistorial*>();
             if (frm == nullptr || !QTest::qWaitForWindowExposed(frm)) {
                 state.SkipWithError("the history window did not open");
                 return;

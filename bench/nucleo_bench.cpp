@@ -1,6 +1,5 @@
 // Bound 1: the judge plus the paging step with the real line measurer, per keystroke.
 #include "apoyo.h"
-#include "ventana_banco.h"
 
 #include "engine/evaluacion.h"
 #include "engine/sesion_examen.h"
@@ -46,7 +45,6 @@ void juicioPorTecla(benchmark::State& state, const QString& referencia, const st
     const std::vector<char32_t> teclas = teclasDe(referencia);
     for (auto _ : state) {
         SesionExamen sesion;
-        fijarConstantes(sesion);
         prepararEjecucion(sesion,
                           aU16(QString(referencia).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))));
         MedidorLineasTexto medidor;

@@ -1,6 +1,5 @@
 // Bounds 2, 3, 4 and 6: keystrokes, page turns, loading and Start through the real window.
 #include "apoyo.h"
-#include "ventana_banco.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,7 +17,7 @@ constexpr qsizetype kMuestrasAl50000 = 2000;
 double teclaPintada(VentanaBanco& banco, QChar caracter) {
     const auto inicio = std::chrono::steady_clock::now();
     banco.pulsar(caracter);
-    banco.ventana.repaint();
+    banco.ventana->repaint();
     QCoreApplication::processEvents();
     return microsDesde(inicio);
 }
@@ -52,7 +51,7 @@ void teclaVentana(benchmark::State& state, const QString& referencia, const std:
             return;
         }
         // The keys at 100 once more in a new run, so that they are not timed at one moment only.
-        banco.ventana.cmdDetener_Click();
+        banco.ventana->cmdDetener_Click();
         banco.iniciarCon(referencia);
         for (qsizetype i = 0; i < 100 + kMuestrasAl100; ++i) {
             const double us = teclaPintada(banco, referencia[i]);
@@ -101,9 +100,9 @@ void pasoPagina(benchmark::State& state, const QString& referencia, const std::s
         banco.iniciarCon(referencia);
         Muestras pasos;
         for (qsizetype i = 0; pasos.cuantas() < kPasosMedidos && i < referencia.size(); ++i) {
-            const int antes = banco.ventana.sesion().paginasPasadas;
+            const int antes = banco.ventana->sesion().paginasPasadas;
             const double us = teclaPintada(banco, referencia[i]);
-            if (banco.ventana.sesion().paginasPasadas != antes) {
+            if (banco.ventana->sesion().paginasPasadas != antes) {
                 pasos.anadir(us);
             }
         }
@@ -140,14 +139,16 @@ void cargaEInicio(benchmark::State& state, const QString& contenido, const std::
     for (auto _ : state) {
         VentanaBanco banco;
         banco.registro->archivoElegido = ruta;
+        QPushButton* const cargar = banco.boton("cmdCargar");
+        QPushButton* const iniciar = banco.boton("cmdIniciar");
         Muestras cargas;
         Muestras inicios;
         for (int i = 0; i < kCargas; ++i) {
             banco.texto()->setPlainText(QStringLiteral("otro"));
             QCoreApplication::processEvents();
             auto inicio = std::chrono::steady_clock::now();
-            banco.ventana.cmdCargar_Click();
-            banco.ventana.repaint();
+            cargar->click();
+            banco.ventana->repaint();
             QCoreApplication::processEvents();
             cargas.anadir(microsDesde(inicio));
             if (banco.texto()->document()->characterCount() < contenido.size() / 2) {
@@ -156,11 +157,11 @@ void cargaEInicio(benchmark::State& state, const QString& contenido, const std::
             }
             if (medirInicio) {
                 inicio = std::chrono::steady_clock::now();
-                banco.ventana.cmdIniciar_Click();
-                banco.ventana.repaint();
+                iniciar->click();
+                banco.ventana->repaint();
                 QCoreApplication::processEvents();
                 inicios.anadir(microsDesde(inicio));
-                banco.ventana.cmdDetener_Click();
+                banco.ventana->cmdDetener_Click();
             }
         }
         state.SetIterationTime(cargas.mediana() / 1e6);

@@ -1,6 +1,7 @@
 // Arbitrary file contents through the decoder: it must never crash, and what it returns must be
 // well-formed text that agrees with the encoding it recognised.
 #include "input/decodificacion.h"
+#include "engine/utf16.h"
 #include "exigir.h"
 
 #include <cstddef>
@@ -16,11 +17,12 @@ std::string aUtf8(std::u16string_view texto) {
     std::string resultado;
     for (std::size_t i = 0; i < texto.size(); ++i) {
         char32_t c = texto[i];
-        if (c >= 0xD800 && c <= 0xDBFF) {
-            EXIGIR(i + 1 < texto.size() && texto[i + 1] >= 0xDC00 && texto[i + 1] <= 0xDFFF);
-            c = 0x10000 + ((c - 0xD800) << 10) + (texto[++i] - 0xDC00);
+        if (tecladas::utf16::esSustitutoAlto(c)) {
+            EXIGIR(i + 1 < texto.size() && tecladas::utf16::esSustitutoBajo(texto[i + 1]));
+            c = tecladas::utf16::combinar(texto[i], texto[i + 1]);
+            ++i;
         } else {
-            EXIGIR(c < 0xDC00 || c > 0xDFFF);
+            EXIGIR(!tecladas::utf16::esSustitutoBajo(c));
         }
         if (c < 0x80) {
             resultado += static_cast<char>(c);

@@ -2,6 +2,7 @@
 // stays a prefix of the target, the counters move exactly by the verdicts and never pass their
 // limit, and a page never starts outside the reference.
 #include "engine/evaluacion.h"
+#include "engine/utf16.h"
 #include "exigir.h"
 #include "support/medidor_fijo.h"
 
@@ -60,13 +61,10 @@ bool aceptable(const tecladas::SesionExamen& sesion, char32_t tecla) {
     std::u16string unidades;
     if (tecla == tecladas::kTeclaEnter) {
         unidades = u"\r\n";
-    } else if (tecla > 0x10FFFF || (tecla >= 0xD800 && tecla <= 0xDFFF)) {
+    } else if (!tecladas::utf16::esCaracter(tecla)) {
         return false;
-    } else if (tecla >= 0x10000) {
-        unidades = {static_cast<char16_t>(0xD800 + ((tecla - 0x10000) >> 10)),
-                    static_cast<char16_t>(0xDC00 + ((tecla - 0x10000) & 0x3FF))};
     } else {
-        unidades = {static_cast<char16_t>(tecla)};
+        tecladas::utf16::anadir(unidades, tecla);
     }
     return objetivo.compare(posicion, unidades.size(), unidades) == 0;
 }
@@ -81,7 +79,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t tam
     using namespace tecladas;
     FuzzedDataProvider datos(bytes, tamano);
     SesionExamen sesion;
-    fijarConstantes(sesion);
     sesion.paginaPendiente = datos.ConsumeBool();
     const bool repetir = datos.ConsumeBool();
     prepararEjecucion(sesion, objetivoAlAzar(datos));

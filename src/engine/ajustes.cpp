@@ -1,6 +1,8 @@
 #include "engine/ajustes.h"
 
-#include "engine/sesion_examen.h"
+#include <cstdint>
+#include <optional>
+#include <utility>
 
 namespace tecladas {
 
@@ -17,8 +19,6 @@ std::int16_t anadirDigito(std::int16_t valor, char16_t digito) {
     return static_cast<std::int16_t>(siguiente > kMaximoContador ? kMaximoContador : siguiente);
 }
 
-} // namespace
-
 std::int16_t leerTiempo(std::u16string_view mostrado) {
     std::int16_t valor = 0;
     for (const char16_t c : mostrado) {
@@ -32,6 +32,8 @@ std::int16_t leerTiempo(std::u16string_view mostrado) {
     }
     return valor;
 }
+
+} // namespace
 
 std::optional<std::int16_t> leerUmbral(std::u16string_view mostrado) {
     const auto primero = mostrado.find_first_not_of(u' ');
@@ -49,28 +51,38 @@ std::optional<std::int16_t> leerUmbral(std::u16string_view mostrado) {
     return valor;
 }
 
-RechazoInicio comprobarInicio(bool textoVacio, const AjustesLeidos& ajustes) {
-    if (textoVacio) {
+RechazoInicio iniciarEjecucion(SesionExamen& sesion, const AjustesMostrados& ajustes,
+                               std::u16string textoReferencia) {
+    const std::int16_t tiempoMax = leerTiempo(ajustes.tiempo);
+    const std::optional<std::int16_t> puntMin = leerUmbral(ajustes.puntMin);
+    const std::optional<std::int16_t> puntApr = leerUmbral(ajustes.puntApr);
+    const std::optional<std::int16_t> puntMax = leerUmbral(ajustes.puntMax);
+    if (textoReferencia.empty()) {
         return RechazoInicio::SinTexto;
     }
-    if (ajustes.tiempoMax == 0) {
+    if (tiempoMax == 0) {
         return RechazoInicio::SinTiempo;
     }
-    if (!ajustes.puntMin) {
+    if (!puntMin) {
         return RechazoInicio::SinPuntMin;
     }
-    if (!ajustes.puntApr) {
+    if (!puntApr) {
         return RechazoInicio::SinPuntApr;
     }
-    if (!ajustes.puntMax) {
+    if (!puntMax) {
         return RechazoInicio::SinPuntMax;
     }
-    if (*ajustes.puntMin >= *ajustes.puntApr) {
+    if (*puntMin >= *puntApr) {
         return RechazoInicio::MinNoInferiorApr;
     }
-    if (*ajustes.puntApr >= *ajustes.puntMax) {
+    if (*puntApr >= *puntMax) {
         return RechazoInicio::AprNoInferiorMax;
     }
+    sesion.tiempoMax = tiempoMax;
+    sesion.puntMin = *puntMin;
+    sesion.puntApr = *puntApr;
+    sesion.puntMax = *puntMax;
+    prepararEjecucion(sesion, std::move(textoReferencia));
     return RechazoInicio::Ninguno;
 }
 

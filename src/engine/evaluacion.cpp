@@ -1,5 +1,7 @@
 #include "engine/evaluacion.h"
 
+#include "engine/utf16.h"
+
 #include <cstddef>
 #include <string>
 
@@ -10,16 +12,17 @@ namespace {
 constexpr char16_t kCR = u'\r';
 constexpr char16_t kLF = u'\n';
 
-/// The UTF-16 units of a key as it enters the typed text: CR LF for Enter.
+/// The UTF-16 units of a key as it enters the typed text: CR LF for Enter, none for a code point
+/// that is no character.
 std::u16string unidadesDeTecla(char32_t tecla) {
     if (tecla == kTeclaEnter) {
         return {kCR, kLF};
     }
-    if (tecla >= 0x10000 && tecla <= 0x10FFFF) {
-        const char32_t v = tecla - 0x10000;
-        return {static_cast<char16_t>(0xD800 + (v >> 10)), static_cast<char16_t>(0xDC00 + (v & 0x3FF))};
+    std::u16string unidades;
+    if (utf16::esCaracter(tecla)) {
+        utf16::anadir(unidades, tecla);
     }
-    return {static_cast<char16_t>(tecla)};
+    return unidades;
 }
 
 bool siguePrefijo(const std::u16string& objetivo, std::size_t posicion, const std::u16string& unidades) {
@@ -35,11 +38,9 @@ char32_t caracterEsperado(const SesionExamen& sesion) {
         return kTeclaEnter;
     }
     const char16_t c = objetivo[posicion];
-    if (c >= 0xD800 && c <= 0xDBFF && posicion + 1 < objetivo.size()) {
-        const char16_t bajo = objetivo[posicion + 1];
-        if (bajo >= 0xDC00 && bajo <= 0xDFFF) {
-            return 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (bajo - 0xDC00);
-        }
+    if (utf16::esSustitutoAlto(c) && posicion + 1 < objetivo.size() &&
+        utf16::esSustitutoBajo(objetivo[posicion + 1])) {
+        return utf16::combinar(c, objetivo[posicion + 1]);
     }
     return c;
 }
@@ -84,8 +85,7 @@ Veredicto evaluarTecla(SesionExamen& sesion, char32_t tecla, bool repetir, Medid
         veredicto.ampliado = esEnter;
     } else {
         // A surrogate code point is half of a character: it could only match half of one.
-        const bool caracter = tecla <= 0x10FFFF && (tecla < 0xD800 || tecla > 0xDFFF);
-        aceptada = caracter && siguePrefijo(sesion.textoObjetivo, posicion, unidades);
+        aceptada = utf16::esCaracter(tecla) && siguePrefijo(sesion.textoObjetivo, posicion, unidades);
     }
 
     if (!aceptada) {

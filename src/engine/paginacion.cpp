@@ -1,5 +1,7 @@
 #include "engine/paginacion.h"
 
+#include "engine/utf16.h"
+
 #include <cstdint>
 
 namespace tecladas {
@@ -36,9 +38,8 @@ Paginacion pasoPaginacion(SesionExamen& sesion, MedidorLineas& medidor) {
     }
     // Never start a page on the second half of a surrogate pair.
     if (inicio > 0 && inicio < sesion.textoReferencia.size()) {
-        const char16_t c = sesion.textoReferencia[inicio];
-        const char16_t anterior = sesion.textoReferencia[inicio - 1];
-        if (c >= 0xDC00 && c <= 0xDFFF && anterior >= 0xD800 && anterior <= 0xDBFF) {
+        if (utf16::esSustitutoBajo(sesion.textoReferencia[inicio]) &&
+            utf16::esSustitutoAlto(sesion.textoReferencia[inicio - 1])) {
             --inicio;
         }
     }

@@ -4,13 +4,6 @@
 
 namespace tecladas {
 
-void fijarConstantes(SesionExamen& sesion) {
-    sesion.notaAprobado = 5;
-    sesion.notaMaxima = 10;
-    sesion.notaTopeSuspenso = 4.99;
-    sesion.lineasPagina = 16;
-}
-
 void prepararEjecucion(SesionExamen& sesion, std::u16string textoReferencia) {
     sesion.segundos = 0;
     sesion.errores = 0;

@@ -11,7 +11,8 @@ namespace tecladas {
 inline constexpr std::int16_t kMaximoContador = 32767;
 
 /// The one record of an exam run. The window owns it for its whole life; a new run resets the
-/// per-run fields in place (`prepararEjecucion`), the others keep their start-up values.
+/// per-run fields in place (`prepararEjecucion`), the others keep their values. The page length
+/// and the three grades are constants of the exam and never change.
 ///
 /// Texts are UTF-16, the same units the window's text boxes use, so that positions agree.
 /// Every line break of `textoObjetivo` and `textoReferencia` is CR LF.
@@ -20,7 +21,7 @@ struct SesionExamen {
     std::int16_t errores = 0;        ///< error runs: consecutive refused keys count once
     std::int16_t segundos = 0;       ///< elapsed seconds (clock ticks) of the run
     std::int16_t tiempoMax = 0;      ///< length of the exam in minutes
-    std::int16_t lineasPagina = 0;   ///< lines per page of the reference view
+    std::int16_t lineasPagina = 16;  ///< lines per page of the reference view
     bool ultimaCorrecta = false;     ///< the last judged key was accepted
     bool paginaPendiente = false;    ///< a page turn is due at the next boundary
     std::u16string textoObjetivo;    ///< what the typing must reproduce; grows in repeat mode
@@ -29,9 +30,9 @@ struct SesionExamen {
     std::int16_t puntApr = 0;        ///< net keystrokes a minute that pass
     std::int16_t puntMax = 0;        ///< net keystrokes a minute for the top grade
     std::int16_t paginasPasadas = 0; ///< page turns made in this run
-    double notaAprobado = 0;         ///< grade at `puntApr`
-    double notaMaxima = 0;           ///< grade at `puntMax` and above
-    double notaTopeSuspenso = 0;     ///< grade that a rate just under `puntApr` approaches
+    double notaAprobado = 5;         ///< grade at `puntApr`
+    double notaMaxima = 10;          ///< grade at `puntMax` and above
+    double notaTopeSuspenso = 4.99;  ///< grade that a rate just under `puntApr` approaches
 
     /// What the typing box holds: always a prefix of `textoObjetivo`, since only accepted keys
     /// are appended to it, at its end.
@@ -45,10 +46,6 @@ struct SesionExamen {
     /// A counter could not be incremented: the run ends at its limit.
     bool limiteAlcanzado = false;
 };
-
-/// Sets the values that never change after start-up: 16 lines a page and the grades 5, 10
-/// and 4.99. Counters, texts and thresholds are left alone.
-void fijarConstantes(SesionExamen& sesion);
 
 /// Resets the per-run fields for a new run on `textoReferencia` (its line breaks already CR LF):
 /// counters to 0, both texts to the reference, typed text, hidden buffer and missed characters

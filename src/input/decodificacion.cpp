@@ -1,5 +1,7 @@
 #include "input/decodificacion.h"
 
+#include "engine/utf16.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -82,16 +84,6 @@ template <typename Emitir> bool recorrerUtf8(std::string_view bytes, Emitir&& em
     return true;
 }
 
-void anadirCodigo(std::u16string& destino, char32_t codigo) {
-    if (codigo >= 0x10000) {
-        const char32_t v = codigo - 0x10000;
-        destino += static_cast<char16_t>(0xD800 + (v >> 10));
-        destino += static_cast<char16_t>(0xDC00 + (v & 0x3FF));
-    } else {
-        destino += static_cast<char16_t>(codigo);
-    }
-}
-
 std::u16string decodificarUtf16(std::string_view bytes, bool bigEndian) {
     std::u16string unidades;
     unidades.reserve(bytes.size() / 2);
@@ -108,12 +100,10 @@ std::u16string decodificarUtf16(std::string_view bytes, bool bigEndian) {
     texto.reserve(unidades.size() + 1);
     for (std::size_t k = 0; k < unidades.size(); ++k) {
         const char16_t u = unidades[k];
-        const bool alto = u >= 0xD800 && u <= 0xDBFF;
-        const bool bajo = u >= 0xDC00 && u <= 0xDFFF;
-        if (alto && k + 1 < unidades.size() && unidades[k + 1] >= 0xDC00 && unidades[k + 1] <= 0xDFFF) {
+        if (utf16::esSustitutoAlto(u) && k + 1 < unidades.size() && utf16::esSustitutoBajo(unidades[k + 1])) {
             texto += u;
             texto += unidades[++k];
-        } else if (alto || bajo) {
+        } else if (utf16::esSustituto(u)) {
             texto += kSustituto;
         } else {
             texto += u;
@@ -159,7 +149,7 @@ std::u16string decodificarTexto(std::string_view bytes) {
             bytes.remove_prefix(kMarcaUtf8.size());
         }
         texto.reserve(bytes.size());
-        recorrerUtf8(bytes, [&texto](char32_t codigo) { anadirCodigo(texto, codigo); });
+        recorrerUtf8(bytes, [&texto](char32_t codigo) { utf16::anadir(texto, codigo); });
         return texto;
     }
     case Codificacion::Windows1252:

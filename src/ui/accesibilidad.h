@@ -2,13 +2,8 @@
 
 class QLabel;
 class QString;
-class QWidget;
 
 namespace tecladas {
-
-/// Gives every control of the exam window the Spanish name a screen reader says for it, taken
-/// from the caption beside it, and ties each caption to its control.
-void nombrarControles(QWidget& ventana);
 
 /// From now on, assistive technologies (screen readers, and any program on the accessibility
 /// bus) may only write into a text box that takes text from the keyboard too, that is enabled

@@ -1,6 +1,7 @@
 #include "ui/caja_escritura.h"
 
 #include "engine/evaluacion.h"
+#include "ui/barra_desplazamiento.h"
 #include "ui/parrafos_partidos.h"
 #include "ui/teclado.h"
 
@@ -38,6 +39,9 @@ CajaEscritura::CajaEscritura(QWidget* padre)
     setAcceptDrops(false);
     viewport()->setAcceptDrops(false);
     setTabChangesFocus(false);
+    setVerticalScrollBar(new BarraDesplazamiento);
+    // A click does not place the caret where the text goes on (see `anadirAlFinal`).
+    viewport()->setCursor(Qt::ForbiddenCursor);
 }
 
 void CajaEscritura::anadirAlFinal(char32_t caracter) {
@@ -103,7 +107,9 @@ bool CajaEscritura::event(QEvent* evento) {
 
 void CajaEscritura::keyPressEvent(QKeyEvent* evento) {
     evento->accept();
-    if (filtrarTecla && !filtrarTecla(codigoTecla(evento->key()), estadoMayusculas(evento->modifiers()))) {
+    bool cancelada = false;
+    Q_EMIT teclaPulsada(codigoTecla(evento->key()), estadoMayusculas(evento->modifiers()), &cancelada);
+    if (cancelada) {
         return;
     }
     if (esNavegacion(evento->key())) {
@@ -121,11 +127,9 @@ void CajaEscritura::inputMethodEvent(QInputMethodEvent* evento) {
 
 void CajaEscritura::juzgar(const std::vector<char32_t>& caracteres) {
     if (caracteres.size() > 1) {
-        if (rechazarPegado) {
-            rechazarPegado();
-        }
-    } else if (!caracteres.empty() && juzgarCaracter) {
-        juzgarCaracter(caracteres.front());
+        Q_EMIT pegadoRechazado();
+    } else if (!caracteres.empty()) {
+        Q_EMIT caracterEscrito(caracteres.front());
     }
 }
 

@@ -4,29 +4,19 @@
 
 #include <QPlainTextEdit>
 
-#include <functional>
-
 class QTextBlock;
 
 namespace tecladas {
 
 /// The typing box. It only ever shows what the judge accepted: the user's keys, one character a
-/// key at most, are handed to the window, and nothing reaches the text by any other way (paste,
-/// drop, cut, undo, delete). The window appends accepted characters with `anadirAlFinal`.
+/// key at most, go out as signals, and nothing reaches the text by any other way (paste, drop,
+/// cut, undo, delete). The window appends accepted characters with `anadirAlFinal`.
 class CajaEscritura final : public QPlainTextEdit {
     Q_OBJECT
     Q_DISABLE_COPY(CajaEscritura)
 
 public:
     explicit CajaEscritura(QWidget* padre = nullptr);
-
-    /// The key filter: false cancels the key. Receives the key code and the shift state.
-    std::function<bool(int, int)> filtrarTecla;
-    /// Judges one typed character (Enter as 13).
-    std::function<void(char32_t)> juzgarCaracter;
-    /// Several characters from one key or one input-method commit, which no key types: refused as
-    /// one error.
-    std::function<void()> rechazarPegado;
 
     /// Appends an accepted character at the end of the text, whatever the caret, and leaves
     /// the caret after it. Enter starts a new line. A paragraph that grows long is split where
@@ -41,6 +31,15 @@ public:
     QString toPlainText() const { return contenido(); }
 
     QVariant inputMethodQuery(Qt::InputMethodQuery consulta) const override;
+
+Q_SIGNALS:
+    /// A key was pressed, with its key code and shift state (see `teclaCancelada`). A receiver
+    /// that sets `*cancelada` keeps it from being typed.
+    void teclaPulsada(int codigoTecla, int estadoMayusculas, bool* cancelada);
+    /// One character typed, to be judged (Enter as 13).
+    void caracterEscrito(char32_t caracter);
+    /// Several characters from one key or one input-method commit, which no key types.
+    void pegadoRechazado();
 
 protected:
     QMimeData* createMimeDataFromSelection() const override;

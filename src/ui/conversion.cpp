@@ -8,24 +8,19 @@
 namespace tecladas {
 
 std::u16string textoConSaltosCrLf(const QTextDocument& documento) {
-    std::u16string texto;
-    texto.reserve(static_cast<std::size_t>(documento.characterCount()) +
-                  static_cast<std::size_t>(documento.blockCount()));
+    // Built in one QString, so that a text of megabytes is held at most twice on its way out.
+    QString texto;
+    texto.reserve(documento.characterCount() + documento.blockCount());
     for (QTextBlock bloque = documento.begin(); bloque.isValid(); bloque = bloque.next()) {
         if (bloque != documento.begin() && !parrafos::esContinuacion(bloque)) {
-            texto += u"\r\n";
+            texto += QStringLiteral("\r\n");
         }
-        // The raw text keeps non-breaking spaces, which toPlainText() would turn into blanks.
-        for (const QChar c : bloque.text()) {
-            if (c == QChar::LineSeparator) {
-                texto += u"\r\n";
-            } else {
-                texto += c.unicode();
-            }
-        }
+        // The block's raw text keeps non-breaking spaces, which toPlainText() would turn into blanks.
+        texto += bloque.text();
     }
+    texto.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
     // Composing catches a combining accent typed or pasted after its letter.
-    return QString::fromStdU16String(texto).normalized(QString::NormalizationForm_C).toStdU16String();
+    return texto.normalized(QString::NormalizationForm_C).toStdU16String();
 }
 
 QString dosDecimales(double valor, const QLocale& local) {

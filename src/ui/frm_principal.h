@@ -2,29 +2,25 @@
 
 #include "engine/evaluacion.h"
 #include "engine/sesion_examen.h"
-#include "ui/medidor_lineas_texto.h"
 
 #include <QColor>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QTimer;
-
 namespace tecladas {
 
-class CajaEscritura;
 class Entorno;
-class PaginaReferencia;
 class RegistradorPruebas;
 
-/// The exam window. It creates the controls, wires their events to the exam core and shows what
-/// the core decides; judging, paging and grading live in the core.
+namespace Ui {
+class frm_principal;
+}
+
+/// The exam window. Its controls, with their places, fonts, captions, names and tab order, are
+/// laid out in frm_principal.ui; this class turns each of their events into one call of the exam
+/// core and shows what the core decides.
 class frm_principal final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY(frm_principal)
@@ -43,66 +39,40 @@ public:
     static QColor colorResultados() { return QColor(255, 0, 0); }
 
 public Q_SLOTS:
-    void Form_Load();
-    void cmdIniciar_Click();
+    // Public for the tests, which tick the clock by hand and deliver the events that queue up
+    // behind an open message box.
+    void Timer1_Timer();
     void cmdDetener_Click();
-    void cmdCargar_Click();
-    void cmdImprimir_Click();
-    /// The key filter: returns false when the key is cancelled.
-    bool textoact_KeyDown(int codigoTecla, int estadoMayusculas);
     /// Judges one character typed in the typing box (Enter as 13).
     void textoact_KeyPress(char32_t caracter);
-    void textoact_MouseUp();
-    void texto_MouseUp();
-    void Timer1_Timer();
-    void ActualizarResultados();
-    void FinalizarPrueba();
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
 
-private:
-    void crearControles();
-    void aplicar(const Veredicto& veredicto, char32_t caracter);
+private Q_SLOTS:
+    void cmdIniciar_Click();
+    void cmdCargar_Click();
+    void cmdImprimir_Click();
+    void textoact_KeyDown(int codigoTecla, int estadoMayusculas, bool* cancelada);
     void rechazarPegado();
+
+private:
+    void Form_Load();
+    void ponerEnCurso(bool enCurso);
+    void aplicar(const Veredicto& veredicto, char32_t caracter);
     void mostrarRechazo();
     void terminarPorLimite();
-    void ponerColorTexto(const QColor& color);
-    void ponerColorError(const QColor& color);
-    void mostrarTextoReferencia(std::size_t desde);
+    void textoact_MouseUp();
+    void texto_MouseUp();
+    void ActualizarResultados();
+    void FinalizarPrueba();
 
+    std::unique_ptr<Ui::frm_principal> ui;
     std::unique_ptr<Entorno> entorno_;
     SesionExamen sesion_;
-    MedidorLineasTexto medidor_;
-
-    QPlainTextEdit* texto = nullptr;
-    CajaEscritura* textoact = nullptr;
-    QPushButton* cmdDetener = nullptr;
-    QCheckBox* chkRepetirTexto = nullptr;
-    QPushButton* cmdImprimir = nullptr;
-    QPushButton* cmdCargar = nullptr;
-    QLineEdit* txtTiempoTotalSeg = nullptr;
-    QLineEdit* txtTiempoTotalmin = nullptr;
-    QLineEdit* maskTiempo = nullptr;
-    QLineEdit* txtTecladasmin = nullptr;
-    QLineEdit* txtErrores = nullptr;
-    QLineEdit* txtAciertos = nullptr;
-    QPushButton* cmdIniciar = nullptr;
-    QTimer* Timer1 = nullptr;
-    QLineEdit* MaskPuntMax = nullptr;
-    QLineEdit* MaskPuntApr = nullptr;
-    QLineEdit* MaskPuntMin = nullptr;
-    QLabel* lblError = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* lblPuntuacion = nullptr;
-    QLabel* lblNota = nullptr;
-    QPushButton* cmdHistorial = nullptr;
-
-    PaginaReferencia* pagina_ = nullptr; ///< what `texto` shows during a run
-    RegistradorPruebas* registrador_ = nullptr;
-    QColor colorTexto_;
-    QColor colorError_;
+    QTimer Timer1;
+    RegistradorPruebas* registrador_ = nullptr; ///< keeps every ended run in the history
 };
 
 } // namespace tecladas

@@ -8,11 +8,6 @@
 
 namespace tecladas {
 
-MedidorLineasTexto::MedidorLineasTexto(const QFont& fuente, const QTextOption& opciones, double ancho)
-    : fuente_(fuente)
-    , opciones_(opciones)
-    , ancho_(ancho) {}
-
 void MedidorLineasTexto::ajustarA(const QPlainTextEdit& caja) {
     const QTextDocument& documento = *caja.document();
     fuente_ = documento.defaultFont();
@@ -65,20 +60,6 @@ int MedidorLineasTexto::lineaDelFinal(std::u16string_view buffer) {
     inicioUltimaLinea_ += ultima.inicioUltimaLinea;
     medido_ = buffer.size();
     return linea;
-}
-
-int MedidorLineasTexto::lineaDelFinalCompleta(std::u16string_view buffer) const {
-    int lineas = 0;
-    std::size_t inicio = 0;
-    for (;;) {
-        const std::size_t cr = buffer.find(u'\r', inicio);
-        const std::size_t fin = cr == std::u16string_view::npos ? buffer.size() : cr;
-        lineas += medirParrafo(buffer.substr(inicio, fin - inicio)).lineas;
-        if (cr == std::u16string_view::npos) {
-            return lineas;
-        }
-        inicio = cr + 1;
-    }
 }
 
 } // namespace tecladas

@@ -17,16 +17,10 @@ namespace tecladas {
 /// laid out again.
 class MedidorLineasTexto final : public MedidorLineas {
 public:
-    MedidorLineasTexto() = default;
-    MedidorLineasTexto(const QFont& fuente, const QTextOption& opciones, double ancho);
-
     /// Takes the font, wrapping and text width of `caja`, and forgets what was measured.
     void ajustarA(const QPlainTextEdit& caja);
 
     int lineaDelFinal(std::u16string_view buffer) override;
-
-    /// Lays out the whole buffer from scratch: what `lineaDelFinal` must always agree with.
-    int lineaDelFinalCompleta(std::u16string_view buffer) const;
 
     /// How a paragraph, or the start of one, wraps.
     struct Medida {

@@ -2,6 +2,48 @@
 
 namespace tecladas::textos {
 
+QString rechazoInicio(RechazoInicio rechazo) {
+    switch (rechazo) {
+    case RechazoInicio::Ninguno:
+        break;
+    case RechazoInicio::SinTexto:
+        return sinTexto();
+    case RechazoInicio::SinTiempo:
+        return sinTiempo();
+    case RechazoInicio::SinPuntMin:
+        return sinPuntMin();
+    case RechazoInicio::SinPuntApr:
+        return sinPuntApr();
+    case RechazoInicio::SinPuntMax:
+        return sinPuntMax();
+    case RechazoInicio::MinNoInferiorApr:
+        return minNoInferiorApr();
+    case RechazoInicio::AprNoInferiorMax:
+        return aprNoInferiorMax();
+    }
+    return {};
+}
+
+QString falloLectura(FalloLectura fallo, const std::error_code& error) {
+    switch (fallo) {
+    case FalloLectura::Ninguno:
+        break;
+    case FalloLectura::NoExiste:
+        return archivoNoExiste();
+    case FalloLectura::DemasiadoGrande:
+        return archivoDemasiadoGrande();
+    case FalloLectura::NoEsTexto:
+        return archivoNoEsTexto();
+    case FalloLectura::Otro:
+        // A reason with no system text of its own: a pipe or a device is not a file to read.
+        if (error == std::errc::not_supported) {
+            return archivoEspecial();
+        }
+        return QString::fromLocal8Bit(error.message());
+    }
+    return {};
+}
+
 QString bienvenida() {
     const QString crlf = QStringLiteral("\r\n");
     return QStringLiteral(

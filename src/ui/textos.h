@@ -1,13 +1,15 @@
 #pragma once
 
+#include "engine/ajustes.h"
+#include "input/lectura_archivo.h"
+
 #include <QString>
+
+#include <system_error>
 
 /// The program's own texts, exactly as the user reads them.
 namespace tecladas::textos {
 
-inline QString tituloVentana() {
-    return QStringLiteral("Tecladas - Simulación del examen de mecanografía de Auxiliar Administrativo");
-}
 inline QString tituloAplicacion() {
     return QStringLiteral("Tecladas");
 }
@@ -162,28 +164,11 @@ inline QString preguntaVaciar(int cuantas) {
     return QStringLiteral("¿Borrar todo el historial? Se perderán las %1 pruebas guardadas.").arg(cuantas);
 }
 
-// Names and descriptions that screen readers say for controls without a caption of their own.
-inline QString nombreMinutos() {
-    return QStringLiteral("Tiempo, minutos");
-}
-inline QString nombreSegundos() {
-    return QStringLiteral("Tiempo, segundos");
-}
-inline QString nombreEscritura() {
-    return QStringLiteral("Texto escrito");
-}
-inline QString nombreAviso() {
-    return QStringLiteral("Aviso");
-}
-inline QString descripcionAciertosMin() {
-    return QStringLiteral("Aciertos por minuto");
-}
-inline QString descripcionEscritura() {
-    return QStringLiteral("Copie aquí el texto de referencia. Las teclas equivocadas no se escriben.");
-}
-inline QString descripcionReferencia() {
-    return QStringLiteral("Texto de referencia que hay que copiar");
-}
+/// Why Start refused to begin a run, as the user reads it (one of the texts above).
+QString rechazoInicio(RechazoInicio rechazo);
+
+/// Why a file could not be read, as the user reads it; `error` is the system's reason for `Otro`.
+QString falloLectura(FalloLectura fallo, const std::error_code& error);
 
 /// The text the reference box shows at start-up: four paragraphs joined by CR LF.
 QString bienvenida();

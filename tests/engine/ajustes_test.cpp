@@ -4,85 +4,61 @@
 
 #include <ostream>
 #include <string>
+#include <tuple>
 
 namespace tecladas {
 namespace {
 
-struct CasoTiempo {
-    friend void PrintTo(const CasoTiempo& c, std::ostream* os) { *os << c.nombre; }
+struct CasoInicio {
+    friend void PrintTo(const CasoInicio& c, std::ostream* os) { *os << c.nombre; }
     const char* nombre;
-    std::u16string_view mostrado;
-    std::int16_t minutos;
+    std::u16string_view texto;
+    AjustesMostrados ajustes;
+    RechazoInicio rechazo;
+    std::tuple<int, int, int, int> leidos{}; ///< time and thresholds of a run that starts
 };
 
-class LeerTiempoTest : public ::testing::TestWithParam<CasoTiempo> {};
+class IniciarEjecucionTest : public ::testing::TestWithParam<CasoInicio> {};
 
-TEST_P(LeerTiempoTest, BlanksAreDropped) {
-    EXPECT_EQ(leerTiempo(GetParam().mostrado), GetParam().minutos);
-}
-
-INSTANTIATE_TEST_SUITE_P(Tabla, LeerTiempoTest,
-                         ::testing::Values(CasoTiempo{"blank_then_digit", u" 1", 1},
-                                           CasoTiempo{"digit_then_blank", u"1 ", 1},
-                                           CasoTiempo{"two_digits", u"45", 45},
-                                           CasoTiempo{"zeroes", u"00", 0}, CasoTiempo{"blank", u"  ", 0},
-                                           CasoTiempo{"empty", u"", 0}),
-                         [](const auto& info) { return std::string(info.param.nombre); });
-
-struct CasoUmbral {
-    friend void PrintTo(const CasoUmbral& c, std::ostream* os) { *os << c.nombre; }
-    const char* nombre;
-    std::u16string_view mostrado;
-    std::optional<std::int16_t> valor;
-};
-
-class LeerUmbralTest : public ::testing::TestWithParam<CasoUmbral> {};
-
-TEST_P(LeerUmbralTest, OnlyDigitsBetweenBlanksAreANumber) {
-    EXPECT_EQ(leerUmbral(GetParam().mostrado), GetParam().valor);
+TEST_P(IniciarEjecucionTest, ReadsAndChecksTheSettingsInOrderAndTouchesNothingWhenRefusing) {
+    const CasoInicio& c = GetParam();
+    SesionExamen s;
+    s.tiempoMax = 7;
+    s.puntMin = 1;
+    s.puntApr = 2;
+    s.puntMax = 3;
+    s.aciertos = 9;
+    s.textoReferencia = u"antes";
+    EXPECT_EQ(iniciarEjecucion(s, c.ajustes, std::u16string(c.texto)), c.rechazo);
+    const bool empieza = c.rechazo == RechazoInicio::Ninguno;
+    EXPECT_EQ(std::tuple(s.tiempoMax, s.puntMin, s.puntApr, s.puntMax),
+              empieza ? c.leidos : std::tuple(7, 1, 2, 3));
+    EXPECT_EQ(s.aciertos, empieza ? 0 : 9);
+    EXPECT_EQ(s.textoReferencia, empieza ? c.texto : u"antes");
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Tabla, LeerUmbralTest,
-    ::testing::Values(CasoUmbral{"three_digits", u"280", 280}, CasoUmbral{"leading_blank", u" 80", 80},
-                      CasoUmbral{"trailing_blanks", u"8  ", 8}, CasoUmbral{"zero", u"0  ", 0},
-                      CasoUmbral{"blank_between", u"1 0", std::nullopt},
-                      CasoUmbral{"all_blank", u"   ", std::nullopt}, CasoUmbral{"empty", u"", std::nullopt}),
+    Tabla, IniciarEjecucionTest,
+    ::testing::Values(
+        CasoInicio{"defaults",
+                   u"a\r\nb",
+                   {u" 1", u"100", u"280", u"480"},
+                   RechazoInicio::Ninguno,
+                   {1, 100, 280, 480}},
+        CasoInicio{"blanks_at_either_end", u"a", {u"1 ", u"0  ", u" 80", u"8 8"}, RechazoInicio::SinPuntMax},
+        CasoInicio{
+            "rising_by_one", u"a", {u"45", u"0  ", u"8  ", u" 9 "}, RechazoInicio::Ninguno, {45, 0, 8, 9}},
+        CasoInicio{"no_text_first", u"", {u"  ", u"", u"", u""}, RechazoInicio::SinTexto},
+        CasoInicio{"time_zeroes", u"a", {u"00", u"", u"", u""}, RechazoInicio::SinTiempo},
+        CasoInicio{"time_blank", u"a", {u"  ", u"1", u"2", u"3"}, RechazoInicio::SinTiempo},
+        CasoInicio{"blank_between_digits", u"a", {u"1", u"1 0", u"", u""}, RechazoInicio::SinPuntMin},
+        CasoInicio{"pass_blank", u"a", {u"1", u"500", u"   ", u""}, RechazoInicio::SinPuntApr},
+        CasoInicio{"numbers_before_order", u"a", {u"1", u"500", u"280", u""}, RechazoInicio::SinPuntMax},
+        CasoInicio{
+            "min_not_below_pass", u"a", {u"1", u"100", u"100", u"480"}, RechazoInicio::MinNoInferiorApr},
+        CasoInicio{
+            "pass_not_below_max", u"a", {u"1", u"100", u"480", u"480"}, RechazoInicio::AprNoInferiorMax}),
     [](const auto& info) { return std::string(info.param.nombre); });
-
-class ComprobarInicioTest : public ::testing::Test {
-protected:
-    AjustesLeidos ajustes{1, 100, 280, 480};
-};
-
-TEST_F(ComprobarInicioTest, DefaultsStart) {
-    EXPECT_EQ(comprobarInicio(false, ajustes), RechazoInicio::Ninguno);
-}
-
-TEST_F(ComprobarInicioTest, AnEmptyTextIsCheckedFirst) {
-    ajustes = {0, std::nullopt, 5, 5};
-    EXPECT_EQ(comprobarInicio(true, ajustes), RechazoInicio::SinTexto);
-    EXPECT_EQ(comprobarInicio(false, ajustes), RechazoInicio::SinTiempo);
-}
-
-TEST_F(ComprobarInicioTest, ThresholdsThatAreNotNumbersComeBeforeTheComparisons) {
-    ajustes.puntMax = std::nullopt;
-    ajustes.puntMin = 500;
-    EXPECT_EQ(comprobarInicio(false, ajustes), RechazoInicio::SinPuntMax);
-    ajustes.puntApr = std::nullopt;
-    EXPECT_EQ(comprobarInicio(false, ajustes), RechazoInicio::SinPuntApr);
-    ajustes.puntMin = std::nullopt;
-    EXPECT_EQ(comprobarInicio(false, ajustes), RechazoInicio::SinPuntMin);
-}
-
-TEST_F(ComprobarInicioTest, ThresholdsMustRiseStrictly) {
-    ajustes = {1, 100, 100, 480};
-    EXPECT_EQ(comprobarInicio(false, ajustes), RechazoInicio::MinNoInferiorApr);
-    ajustes = {1, 100, 480, 480};
-    EXPECT_EQ(comprobarInicio(false, ajustes), RechazoInicio::AprNoInferiorMax);
-    ajustes = {1, 479, 480, 481};
-    EXPECT_EQ(comprobarInicio(false, ajustes), RechazoInicio::Ninguno);
-}
 
 } // namespace
 } // namespace tecladas

@@ -7,7 +7,6 @@ namespace {
 
 TEST(SesionExamenTest, ANewRunResetsThePerRunFieldsInPlace) {
     SesionExamen s;
-    fijarConstantes(s);
     s.tiempoMax = 3;
     s.puntMin = 1;
     s.aciertos = 50;

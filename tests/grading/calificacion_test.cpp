@@ -13,7 +13,6 @@ namespace {
 
 SesionExamen sesionPorDefecto() {
     SesionExamen s;
-    fijarConstantes(s);
     s.puntMin = 100;
     s.puntApr = 280;
     s.puntMax = 480;

@@ -16,7 +16,6 @@ protected:
         : medidor(ancho) {}
 
     void empezar(const std::u16string& texto, bool repetir = false) {
-        fijarConstantes(sesion);
         prepararEjecucion(sesion, texto);
         repetir_ = repetir;
     }

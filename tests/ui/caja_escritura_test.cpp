@@ -21,7 +21,6 @@ namespace {
 
 class CajaEscrituraTest : public prueba::VentanaPrueba {
 protected:
-    CajaEscritura& caja() const { return *control<CajaEscritura>("textoact"); }
     void componer(const QString& confirmado, const QString& preedicion = {}, int reemplazar = 0) {
         QInputMethodEvent evento(preedicion, {});
         evento.setCommitString(confirmado, -reemplazar, reemplazar);
@@ -116,7 +115,7 @@ TEST_F(CajaEscrituraTest, DeadKeysInputMethodCommitsCtrlAltAltGrAndTabAreTyped) 
     EXPECT_TRUE(textoact()->hasFocus());
     componer(QStringLiteral("n"), QStringLiteral("o"));
     EXPECT_EQ(textoact()->toPlainText(), QStringLiteral("á\t@€\t\tn"));
-    EXPECT_TRUE(caja().document()->lastBlock().layout()->preeditAreaText().isEmpty());
+    EXPECT_TRUE(textoact()->document()->lastBlock().layout()->preeditAreaText().isEmpty());
     componer(QStringLiteral("o"));
     EXPECT_EQ(registro->pitidos, 0);
     EXPECT_EQ(registro->mensajes, (QStringList{textos::detenido(), textos::textoCompletado()}));
@@ -132,30 +131,30 @@ TEST_F(CajaEscrituraTest, ALongParagraphIsSplitWhereItWrapsWithoutShowingOrCopyi
     }
     iniciarCon(QStringLiteral("según")); // tools read the box alike during a run and after it
     for (const char32_t c : texto.toUcs4()) {
-        caja().anadirAlFinal(c == U'\n' ? kTeclaEnter : c);
+        textoact()->anadirAlFinal(c == U'\n' ? kTeclaEnter : c);
     }
-    caja().moveCursor(QTextCursor::Start); // as a click would put it
-    caja().anadirAlFinal(U'.');
+    textoact()->moveCursor(QTextCursor::Start); // as a click would put it
+    textoact()->anadirAlFinal(U'.');
     texto += QLatin1Char('.');
-    EXPECT_GT(caja().document()->blockCount(), 3) << "three paragraphs held in more blocks";
-    EXPECT_EQ(prueba::lineasVisuales(caja()), prueba::lineasEnUnaCajaComo(caja(), texto));
-    QAccessibleInterface* lector = QAccessible::queryAccessibleInterface(&caja());
+    EXPECT_GT(textoact()->document()->blockCount(), 3) << "three paragraphs held in more blocks";
+    EXPECT_EQ(prueba::lineasVisuales(*textoact()), prueba::lineasEnUnaCajaComo(*textoact(), texto));
+    QAccessibleInterface* lector = QAccessible::queryAccessibleInterface(textoact());
     QAccessibleTextInterface* leido = lector->textInterface();
     for (const bool enCurso : {true, false}) {
         EXPECT_EQ(reloj()->isActive(), enCurso);
-        EXPECT_EQ(QStringList({caja().contenido(), caja().toPlainText(), lector->text(QAccessible::Value),
-                               leido->text(0, leido->characterCount())}),
+        EXPECT_EQ(QStringList({textoact()->contenido(), textoact()->toPlainText(),
+                               lector->text(QAccessible::Value), leido->text(0, leido->characterCount())}),
                   QStringList(4, texto))
             << enCurso;
         ventana->cmdDetener_Click();
     }
-    EXPECT_EQ(caja().textCursor().position(), caja().document()->characterCount() - 1);
+    EXPECT_EQ(textoact()->textCursor().position(), textoact()->document()->characterCount() - 1);
     EXPECT_EQ(leido->cursorPosition(), texto.size());
     leido->setSelection(0, 1, 2000);
-    EXPECT_EQ(caja().textCursor().selectedText().size(), 2000) << "1999 characters and a split";
+    EXPECT_EQ(textoact()->textCursor().selectedText().size(), 2000) << "1999 characters and a split";
 
-    caja().selectAll();
-    caja().copy();
+    textoact()->selectAll();
+    textoact()->copy();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), texto);
     QGuiApplication::clipboard()->clear();
 }

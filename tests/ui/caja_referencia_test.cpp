@@ -1,7 +1,6 @@
 #include "lineas_visuales.h"
 #include "ventana_prueba.h"
 
-#include "ui/caja_referencia.h"
 #include "ui/conversion.h"
 #include "ui/parrafos_partidos.h"
 
@@ -18,12 +17,38 @@ namespace tecladas {
 namespace {
 
 using namespace Qt::StringLiterals;
+using prueba::lineasVisuales;
+
+/// Paragraphs of every kind a reference may hold, joined by CR LF: short ones, empty lines, and
+/// long ones with words wider than the box, runs of blanks and tabs.
+std::u16string referenciaVariada(int largos, std::size_t largoParrafo) {
+    std::u16string texto = u"Primera línea\r\n\r\nTras una línea vacía\r\n";
+    for (int p = 0; p < largos; ++p) {
+        std::u16string parrafo;
+        for (int i = 0; parrafo.size() < largoParrafo; ++i) {
+            parrafo += i % 40 == 7    ? std::u16string(300, u'x')
+                       : i % 40 == 23 ? std::u16string(250, u' ')
+                                      : u"";
+            parrafo += u"El Ayuntamiento convoca, según las bases\t«Auxiliar» —1.234,56— ¿Qué? a ";
+        }
+        texto += parrafo + u"\r\ncorto\r\n";
+    }
+    return texto;
+}
 
 class CajaReferenciaTest : public prueba::VentanaPrueba {
 protected:
     void TearDown() override {
         QGuiApplication::clipboard()->clear();
         VentanaPrueba::TearDown();
+    }
+    /// The lines of the reference from `desde` in a box that holds it in one piece.
+    QStringList lineasEsperadas(std::u16string_view referencia, std::size_t desde) const {
+        return prueba::lineasEnUnaCajaComo(*texto(), aQString(referencia.substr(desde)));
+    }
+    /// What the box shows, as the user reads it.
+    QString mostrado() const {
+        return parrafos::textoSinCortes(*texto()->document(), 0, texto()->document()->characterCount() - 1);
     }
 };
 
@@ -97,13 +122,59 @@ TEST_F(CajaReferenciaTest, DuringARunItScrollsAndCopiesASelectionFromItsMenuThen
     EXPECT_EQ(ventana->focusWidget(), textoact());
 }
 
+TEST_F(CajaReferenciaTest, APageLooksLikeTheRestOfTheReferenceLineForLine) {
+    const std::u16string largo = referenciaVariada(3, 6000);
+    const std::u16string corto = u"uno\r\n\r\ndos\r\n";
+    const std::pair<const std::u16string*, std::size_t> casos[] = {
+        {&largo, 0}, {&largo, 17}, {&largo, 9001}, {&corto, 2}, {&corto, corto.size()}};
+    for (const auto& [referencia, desde] : casos) {
+        SCOPED_TRACE(testing::Message() << referencia->size() << " from " << desde);
+        texto()->mostrar(*referencia, desde);
+        const QStringList mostradas = lineasVisuales(*texto());
+        const QStringList esperadas = lineasEsperadas(*referencia, desde);
+        ASSERT_GE(mostradas.size(), std::min<qsizetype>(CajaReferencia::kLineasPorTanda, esperadas.size()));
+        EXPECT_EQ(mostradas, esperadas.mid(0, mostradas.size()));
+        EXPECT_EQ(texto()->verticalScrollBar()->value(), 0);
+    }
+}
+
+TEST_F(CajaReferenciaTest, ScrollingToTheEndTakesInTheWholeReferenceInShortBlocks) {
+    const std::u16string referencia = referenciaVariada(6, 9000);
+    const QString entera = aQString(referencia).mid(5).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    texto()->mostrar(referencia, 5);
+    ASSERT_LT(mostrado().size(), entera.size()) << "a page must not take in the whole text at once";
+    for (int vuelta = 0; vuelta < 10000 && mostrado().size() < entera.size(); ++vuelta) {
+        lineasVisuales(*texto()); // what a repaint would lay out
+        texto()->verticalScrollBar()->setValue(texto()->verticalScrollBar()->maximum());
+    }
+    EXPECT_EQ(lineasVisuales(*texto()), lineasEsperadas(referencia, 5));
+    EXPECT_EQ(mostrado(), entera);
+    for (QTextBlock bloque = texto()->document()->begin(); bloque.isValid(); bloque = bloque.next()) {
+        ASSERT_LE(static_cast<std::size_t>(bloque.length() - 1), parrafos::kLargoMaximo);
+    }
+}
+
+TEST_F(CajaReferenciaTest, TheBoxGetsItsOwnDocumentAndUndoBack) {
+    texto()->clear();
+    QTest::keyClicks(texto(), QStringLiteral("del usuario"));
+    QTextDocument* propio = texto()->document();
+    const std::u16string referencia = u"la referencia";
+    texto()->mostrar(referencia, 0);
+    texto()->mostrar(referencia, 3);
+    EXPECT_EQ(texto()->toPlainText(), QStringLiteral("referencia"));
+    texto()->restaurar();
+    ASSERT_EQ(texto()->document(), propio);
+    EXPECT_EQ(texto()->toPlainText(), QStringLiteral("del usuario"));
+    EXPECT_TRUE(propio->isUndoAvailable());
+}
+
 TEST_F(CajaReferenciaTest, RunsWithNoPlaceToBreakAreSplitWhereTheyWrapAndEditsAndCopiesKeepTheText) {
     const QString largo = QStringLiteral("Una línea\r\nhola ") + QString(5000, u'x') +
                           QStringLiteral(" y (") + QString(3000, u'y') + QStringLiteral(") fin\r\n") +
                           QString(2000, u'z') + u"\r\n"_s + u"Un párrafo enorme, ¿qué? "_s.repeated(1500) +
                           QString(3000, u'w') + u" sigue el párrafo "_s.repeated(2000);
     const QString leido = QString(largo).replace(u"\r\n"_s, u"\n"_s);
-    auto* caja = static_cast<CajaReferencia*>(texto());
+    CajaReferencia* caja = texto();
     const QTextDocument& documento = *texto()->document();
     auto antes = [&](int posicion) {
         return parrafos::textoSinCortes(documento, 0, posicion);

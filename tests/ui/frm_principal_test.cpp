@@ -74,7 +74,8 @@ protected:
 
 TEST_F(FrmPrincipalTest, StartsIdleWithTheDefaultsTheWelcomeTextAndTheLayout) {
     expectEnCurso(false);
-    EXPECT_EQ(ventana->windowTitle(), textos::tituloVentana());
+    EXPECT_EQ(ventana->windowTitle(),
+              u"Tecladas - Simulación del examen de mecanografía de Auxiliar Administrativo"_s);
     EXPECT_EQ(ventana->size(), QSize(727, 551));
     EXPECT_TRUE(control<QCheckBox>("chkRepetirTexto")->isChecked());
     QStringList ajustes;
@@ -88,7 +89,7 @@ TEST_F(FrmPrincipalTest, StartsIdleWithTheDefaultsTheWelcomeTextAndTheLayout) {
     EXPECT_EQ(texto()->geometry(), QRect(4, 128, 713, 233));
     EXPECT_EQ(textoact()->geometry(), QRect(4, 396, 713, 109));
     EXPECT_EQ(boton("cmdIniciar")->geometry(), QRect(604, 64, 55, 39));
-    for (QPlainTextEdit* caja : {texto(), textoact()}) {
+    for (const QPlainTextEdit* caja : std::initializer_list<const QPlainTextEdit*>{texto(), textoact()}) {
         EXPECT_EQ(QFontInfo(caja->font()).family(), u"Liberation Mono"_s);
     }
     for (const char* resultado : {"lblError", "lblPuntuacion", "lblNota"}) {

@@ -146,7 +146,7 @@ TEST_F(HistorialTest, EveryEndingIsKeptWithItsFiguresTextAndMissedCharacters) {
     }
     // A second window of the program records beside the first and reads every run.
     frm_principal segunda(std::make_unique<prueba::EntornoPrueba>(registro));
-    segunda.cmdIniciar_Click();
+    segunda.findChild<QPushButton*>(u"cmdIniciar"_s)->click();
     segunda.cmdDetener_Click();
     EXPECT_EQ(leidas().size(), std::size(casos) + 1);
     EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
