@@ -85,7 +85,11 @@ frm_principal::frm_principal(std::unique_ptr<Entorno> entorno, QWidget* padre)
     Form_Load();
 }
 
-frm_principal::~frm_principal() = default;
+frm_principal::~frm_principal() {
+    // The base class hands the focus on while it deletes the controls, after this class's
+    // members are gone: the focus guard must not see that.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 void frm_principal::Form_Load() {
     // The default settings are the form's.
