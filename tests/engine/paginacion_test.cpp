@@ -1,5 +1,6 @@
 #include "engine/evaluacion.h"
 #include "engine/paginacion.h"
+#include "engine/utf16.h"
 
 #include "support/ejecucion_prueba.h"
 
@@ -82,6 +83,20 @@ TEST_F(PaginacionTest, EachTypedLineBreakStartsThePageOneCharacterEarly) {
     // 14 line breaks typed: the page starts 14 characters before the one just typed.
     EXPECT_EQ(v.paginacion.inicioPagina, 14u * 4 + 10);
     EXPECT_EQ(sesion.textoReferencia.substr(v.paginacion.inicioPagina, 5), u"bc\r\na");
+}
+
+TEST_F(PaginacionTest, APageNeverStartsOnTheSecondHalfOfASurrogatePair) {
+    // The first character of measured line 16 is typed last: the page starts on its first unit.
+    // "ｆ" is no surrogate, though above them.
+    for (const std::u16string ultimo : {u"\U00010000", u"\U0010FFFF", u"\uFF46"}) {
+        empezar(letras(15 * kAncho) + ultimo + u"b");
+        while (sesion.textoEscrito.size() < 15 * kAncho) {
+            siguiente();
+        }
+        const Veredicto v = teclear(ultimo.size() == 2 ? utf16::combinar(ultimo[0], ultimo[1]) : ultimo[0]);
+        EXPECT_TRUE(v.paginacion.paginaPasada);
+        EXPECT_EQ(v.paginacion.inicioPagina, 15u * kAncho) << static_cast<int>(ultimo[0]);
+    }
 }
 
 TEST_F(PaginacionTest, TheEnterThatStartsARepetitionOnABoundaryShowsTheWholeText) {

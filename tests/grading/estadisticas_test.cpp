@@ -1,15 +1,15 @@
 #include "grading/estadisticas.h"
 
-#include <gtest/gtest.h>
+#include "support/filas.h"
 
-#include <ostream>
-#include <string>
+#include <gtest/gtest.h>
 
 namespace tecladas {
 namespace {
 
+using prueba::PrintTo;
+
 struct CasoEstadisticas {
-    friend void PrintTo(const CasoEstadisticas& c, std::ostream* os) { *os << c.nombre; }
     const char* nombre;
     std::int16_t segundos, aciertos, errores;
     std::int32_t minutos;
@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoEstadisticas{"more_errors_than_hits", 59, 10, 40, 0, 59, 10.169, -30.508},
                       CasoEstadisticas{"no_second_yet", 0, 12, 3, 0, 0, 0.0, 0.0},
                       CasoEstadisticas{"last_tick_of_99_minutes", 5940, 30000, 2, 99, 0, 303.03, 303.01}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    prueba::porNombre);
 
 class RelojTest : public ::testing::Test {
 protected:

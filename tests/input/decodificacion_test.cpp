@@ -1,17 +1,20 @@
 #include "input/decodificacion.h"
 
+#include "support/filas.h"
+
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
+
+#include <iconv.h>
 
 namespace tecladas {
 namespace {
 
 using namespace std::string_view_literals;
+using prueba::PrintTo;
 
 struct CasoDecodificacion {
-    friend void PrintTo(const CasoDecodificacion& c, std::ostream* os) { *os << c.nombre; }
     const char* nombre;
     std::string_view bytes;
     Codificacion codificacion;
@@ -54,19 +57,25 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDecodificacion{"utf16_lone_surrogate", "\xFF\xFE\x3D\xD8h\0"sv, Codificacion::Utf16LE,
                            u"\uFFFDh"},
         CasoDecodificacion{"utf16_odd_byte", "\xFF\xFEh\0i"sv, Codificacion::Utf16LE, u"h\uFFFD"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    prueba::porNombre);
 
-TEST(Windows1252Test, EveryByteIsOneCharacterAndLatin1BytesKeepTheirCode) {
+TEST(Windows1252Test, EveryByteReadsAsTheSystemsIconvReadsIt) {
+    const iconv_t iconv1252 = iconv_open("WCHAR_T", "WINDOWS-1252");
+    ASSERT_NE(iconv1252, reinterpret_cast<iconv_t>(-1));
     for (int b = 0; b < 256; ++b) {
-        const char16_t c = caracterWindows1252(static_cast<unsigned char>(b));
-        if (b < 0x80 || b > 0x9F) {
-            EXPECT_EQ(c, b);
-        } else {
-            EXPECT_GE(c, 0x80);
-        }
+        char byte = static_cast<char>(b);
+        wchar_t caracter = 0;
+        char* entrada = &byte;
+        char* salida = reinterpret_cast<char*>(&caracter);
+        std::size_t quedan = 1, cabe = sizeof caracter;
+        // The five bytes iconv leaves undefined keep their code, as Windows reads them.
+        const bool definido =
+            iconv(iconv1252, &entrada, &quedan, &salida, &cabe) != static_cast<std::size_t>(-1);
+        EXPECT_EQ(static_cast<wchar_t>(caracterWindows1252(static_cast<unsigned char>(b))),
+                  definido ? caracter : b)
+            << b;
     }
-    EXPECT_EQ(caracterWindows1252(0xE1), u'á');
-    EXPECT_EQ(caracterWindows1252(0x80), u'€');
+    iconv_close(iconv1252);
 }
 
 } // namespace
