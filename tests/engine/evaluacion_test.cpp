@@ -76,12 +76,6 @@ TEST(PesoTeclaTest, CapitalsFromAToZAndEverythingFromTheBraceOnWeighTwo) {
 
 class EvaluacionTest : public prueba::EjecucionPrueba {};
 
-TEST_F(EvaluacionTest, EnterGoesToTheHiddenBufferAsCarriageReturnAlone) {
-    empezar(u"a\r\nb");
-    teclear(U"a\r");
-    EXPECT_EQ(sesion.textoOculto, u"a\r");
-}
-
 TEST_F(EvaluacionTest, RepeatModeOffersRepetitionAndOnlyEnterGoesOn) {
     empezar(u"ab", true);
     EXPECT_EQ(teclear(U"ab").fin, FinTexto::RepeticionOfrecida);
@@ -119,12 +113,6 @@ TEST_F(EvaluacionTest, CountersStopAtTheirLimitAndTheVerdictSaysSo) {
     sesion.errores = kMaximoContador;
     EXPECT_TRUE(teclear(U'x').limiteAlcanzado);
     EXPECT_EQ(sesion.errores, kMaximoContador);
-}
-
-TEST_F(EvaluacionTest, OnlyAcceptedKeysRunThePagingStep) {
-    empezar(u"abc");
-    teclear(U"axb");
-    EXPECT_EQ(medidor.llamadas, 2);
 }
 
 TEST_F(EvaluacionTest, APasteIsRefusedAsOneWrongKey) {

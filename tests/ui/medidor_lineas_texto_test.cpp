@@ -51,7 +51,7 @@ QString textoLargoEspanol() {
             .split(QLatin1Char(' '));
     std::mt19937 azar(7);
     QString texto;
-    for (int i = 0; i < 600; ++i) {
+    for (int i = 0; i < 250; ++i) {
         texto += palabras[static_cast<qsizetype>(azar() % palabras.size())];
         texto += azar() % 7 == 0    ? QStringLiteral("   ")
                  : azar() % 40 == 0 ? QStringLiteral("\r")
