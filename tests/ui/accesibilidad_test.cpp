@@ -28,7 +28,7 @@ protected:
     }
 };
 
-TEST_F(AccesibilidadTest, EveryControlOfBothWindowsIsNamedAndAfterItsCaptionWhenItHasOne) {
+TEST_F(AccesibilidadTest, EveryControlOfBothWindowsIsNamedAndTiedToItsCaption) {
     QTest::mouseClick(boton("cmdHistorial"), Qt::LeftButton);
     auto* historial = ventana->findChild<FrmHistorial*>(u"frmHistorial"_s);
     ASSERT_NE(historial, nullptr);

@@ -62,14 +62,6 @@ QString textoLargoEspanol() {
 
 using MedidorLineasTextoTest = prueba::VentanaPrueba;
 
-TEST_F(MedidorLineasTextoTest, UsesTheTextWidthOfTheReferenceBox) {
-    MedidorLineasTexto medidor;
-    medidor.ajustarA(*texto());
-    // 104 monospaced characters fit in the 689 pixels of the box's text area.
-    EXPECT_EQ(medidor.lineaDelFinal(std::u16string(104, u'x')), 1);
-    EXPECT_EQ(medidor.lineaDelFinal(std::u16string(105, u'x')), 2);
-}
-
 // One measurer for both texts: it must start afresh when the buffer is emptied.
 TEST_F(MedidorLineasTextoTest, AgreesWithTheBoxOnEveryPrefixOfTheWelcomeAndALongSpanishText) {
     QPlainTextEdit& caja = *texto();
