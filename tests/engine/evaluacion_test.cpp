@@ -113,6 +113,13 @@ TEST_F(EvaluacionTest, CountersStopAtTheirLimitAndTheVerdictSaysSo) {
     sesion.errores = kMaximoContador;
     EXPECT_TRUE(teclear(U'x').limiteAlcanzado);
     EXPECT_EQ(sesion.errores, kMaximoContador);
+
+    empezar(u"a", true); // the Enter that would repeat the text, at the limit, repeats nothing
+    teclear(U'a');
+    sesion.aciertos = kMaximoContador;
+    const Veredicto enter = teclear(kTeclaEnter);
+    EXPECT_EQ(std::tuple(enter.resultado, enter.ampliado, sesion.textoObjetivo),
+              std::tuple(Resultado::Ignorada, false, std::u16string(u"a")));
 }
 
 TEST_F(EvaluacionTest, APasteIsRefusedAsOneWrongKey) {

@@ -28,6 +28,7 @@ TEST_P(DecodificacionTest, BytesToText) {
     EXPECT_EQ(decodificarTexto(GetParam().bytes), GetParam().texto);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Tabla, DecodificacionTest,
     ::testing::Values(
@@ -50,6 +51,17 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDecodificacion{"utf8_surrogate_is_1252", "\xED\xA0\x80"sv, Codificacion::Windows1252,
                            u"í\u00A0€"},
         CasoDecodificacion{"utf8_bom_then_invalid", "\xEF\xBB\xBF\xE1"sv, Codificacion::Windows1252, u"ï»¿á"},
+        CasoDecodificacion{"fe_second_is_no_mark", "a\xFE"sv, Codificacion::Windows1252, u"aþ"},
+        CasoDecodificacion{"lone_0x80_is_1252", "\x80"sv, Codificacion::Windows1252, u"€"},
+        CasoDecodificacion{"utf8_two_byte_bounds", "\xC2\x80\xDF\xBF"sv, Codificacion::Utf8, u"\u0080\u07FF"},
+        CasoDecodificacion{"utf8_three_byte_bounds", "\xE0\xA0\x80\xEF\xBF\xBF"sv, Codificacion::Utf8, u"\u0800\uFFFF"},
+        CasoDecodificacion{"utf8_four_byte_bounds", "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"sv, Codificacion::Utf8, u"\U00010000\U0010FFFF"},
+        CasoDecodificacion{"utf8_past_u10ffff_is_1252", "\xF4\x90\x80\x80"sv, Codificacion::Windows1252, u"ô\u0090€€"},
+        CasoDecodificacion{"utf8_f5_lead_is_1252", "\xF5\x80\x80\x80"sv, Codificacion::Windows1252, u"õ€€€"},
+        CasoDecodificacion{"utf8_f0_overlong_is_1252", "\xF0\x8F\xBF\xBF"sv, Codificacion::Windows1252, u"ð\u008F¿¿"},
+        CasoDecodificacion{"utf16le_surrogate_bounds", "\xFF\xFE\x00\xD8\x00\xDC\xFF\xDB\xFF\xDF"sv, Codificacion::Utf16LE, u"\U00010000\U0010FFFF"},
+        CasoDecodificacion{"utf16_high_surrogate_at_the_end", "\xFF\xFEh\0\x3D\xD8"sv, Codificacion::Utf16LE, u"h\uFFFD"},
+        CasoDecodificacion{"utf16_lone_low_surrogates", "\xFF\xFE\x00\xDC\xFF\xDF"sv, Codificacion::Utf16LE, u"\uFFFD\uFFFD"},
         CasoDecodificacion{"utf16le", "\xFF\xFEH\0\xE1\0\r\0\n\0"sv, Codificacion::Utf16LE, u"Há\r\n"},
         CasoDecodificacion{"utf16be", "\xFE\xFF\0H\0\xE1"sv, Codificacion::Utf16BE, u"Há"},
         CasoDecodificacion{"utf16le_astral", "\xFF\xFE\x3D\xD8\x00\xDE"sv, Codificacion::Utf16LE, u"😀"},
@@ -58,6 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                            u"\uFFFDh"},
         CasoDecodificacion{"utf16_odd_byte", "\xFF\xFEh\0i"sv, Codificacion::Utf16LE, u"h\uFFFD"}),
     prueba::porNombre);
+// clang-format on
 
 TEST(Windows1252Test, EveryByteReadsAsTheSystemsIconvReadsIt) {
     const iconv_t iconv1252 = iconv_open("WCHAR_T", "WINDOWS-1252");
