@@ -206,22 +206,15 @@ TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
 
 TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     Historial historial;
-    const struct {
-        QString texto;
-        std::uint64_t huella;
-        double netas, nota;
-        std::vector<CaracterFallado> fallados;
-    } runs[] = {{u"a.txt"_s, 1, 150.5, 1.39, {{U'e', 2}, {13, 1}}},
-                {u"b.txt"_s, 2, 380, 7.5, {{U'e', 1}, {U'ñ', 4}}},
-                {u"a.txt"_s, 1, 279.25, 4.96, {{13, 1}}}};
-    for (int i = 0; i < 3; ++i) {
+    const std::tuple<QString, std::uint64_t, double, double, std::vector<CaracterFallado>> pruebas[] = {
+        {u"a.txt"_s, 1, 150.5, 1.39, {{U'e', 2}, {13, 1}}},
+        {u"b.txt"_s, 2, 380, 7.5, {{U'e', 1}, {U'ñ', 4}}},
+        {u"a.txt"_s, 1, 279.25, 4.96, {{13, 1}}}};
+    int dia = 1;
+    for (const auto& [texto, huella, netas, nota, fallados] : pruebas) {
         ResumenPrueba r;
-        r.huella = runs[i].huella;
-        r.tecladasNetasMin = runs[i].netas;
-        r.nota = runs[i].nota;
-        r.fallados = runs[i].fallados;
-        ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 12, 1 + i), QTime(9, 0)), runs[i].texto, r),
-                  QString());
+        std::tie(r.huella, r.tecladasNetasMin, r.nota, r.fallados) = std::tie(huella, netas, nota, fallados);
+        ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 12, dia++), QTime(9, 0)), texto, r), QString());
     }
     ponerAjustes(u" 1"_s, u"120"_s, u"300"_s, u"450"_s);
     QTest::mouseClick(boton("cmdHistorial"), Qt::LeftButton);
@@ -274,12 +267,9 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
                                      "Fecha;Texto;"));
     const QStringList filas = QString::fromUtf8(contenido).split(u"\r\n"_s, Qt::SkipEmptyParts);
     ASSERT_EQ(filas.size(), 3);
-    for (int fila = 1; fila < 3; ++fila) {
-        QStringList campos = filas[fila].split(u';');
-        EXPECT_EQ(campos[7].replace(u',', u'.').toDouble(), runs[fila == 1 ? 0 : 2].netas)
-            << filas[fila].toStdString();
-        EXPECT_EQ(campos[0], (fila == 1 ? u"01/12/2026 09:00:00"_s : u"03/12/2026 09:00:00"_s));
-    }
+    EXPECT_EQ(QStringList({filas[1].section(u';', 0, 0), filas[1].section(u';', 7, 7),
+                           filas[2].section(u';', 0, 0), filas[2].section(u';', 7, 7)}),
+              QStringList({u"01/12/2026 09:00:00"_s, u"150,50"_s, u"03/12/2026 09:00:00"_s, u"279,25"_s}));
 
     registro->destinoElegido = salida.filePath(u"historial.pdf"_s);
     QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdImprimir"_s), Qt::LeftButton);
