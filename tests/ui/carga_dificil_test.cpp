@@ -4,7 +4,6 @@
 #include "ui/parrafos_partidos.h"
 #include "ui/textos.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -85,17 +84,9 @@ TEST_F(CargaDificilTest, AFileChangedAfterTheDialogIsReadAsItNowIs) {
     const QString nombre = ruta("cambia.txt");
     const std::tuple<std::function<void()>, QString, QString> casos[] = {
         // change, error, text loaded
-        {[&] { QFile::remove(nombre); }, textos::archivoNoExiste(), {}},
         {[&] { QFile::resize(nombre, kTamanoMaximoArchivo + 1); }, textos::archivoDemasiadoGrande(), {}},
-        {[&] {
-             QFile::remove(nombre);
-             QDir().mkdir(nombre);
-         },
-         textoDelSistema(std::errc::is_a_directory),
-         {}},
         {[&] { escribirArchivo("cambia.txt", "dos"); }, {}, u"dos"_s}};
     for (const auto& [cambio, error, cargado] : casos) {
-        QDir().rmdir(nombre);
         escribirArchivo("cambia.txt", "uno");
         registro->alElegir = cambio;
         expectCarga(nombre, error, cargado);
