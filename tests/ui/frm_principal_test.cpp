@@ -101,7 +101,7 @@ TEST_F(FrmPrincipalTest, StartsIdleWithTheDefaultsTheWelcomeTextAndTheLayout) {
     EXPECT_EQ(caja("maskTiempo")->displayText(), u"75"_s) << "a masked box takes only digits";
 }
 
-TEST_F(FrmPrincipalTest, StartRefusesEachBadSettingWithItsMessageAndFocus) {
+TEST_F(FrmPrincipalTest, StartRefusesEachBadSettingWithItsMessageAndFocusOrLocksTheSettings) {
     // The text, then the time, the numbers and their order: the first fault is told.
     const std::tuple<QString, QStringList, QString, const char*> casos[] = {
         {{}, {u"  "_s, u"   "_s, u"   "_s, u"   "_s}, textos::sinTexto(), "cmdIniciar"},
@@ -111,10 +111,11 @@ TEST_F(FrmPrincipalTest, StartRefusesEachBadSettingWithItsMessageAndFocus) {
         {u"a"_s, {u"12"_s, u"300"_s, u" 40"_s, u"2 8"_s}, textos::sinPuntMax(), "MaskPuntMax"},
         {u"a"_s, {u"12"_s, u" 40"_s, u" 40"_s, u"7  "_s}, textos::minNoInferiorApr(), "MaskPuntMin"},
         {u"a"_s, {u"12"_s, u"7  "_s, u" 40"_s, u" 40"_s}, textos::aprNoInferiorMax(), "MaskPuntApr"},
-        {u"a"_s, {u"12"_s, u"7  "_s, u" 40"_s, u"300"_s}, {}, "textoact"}};
+        {u"a\n"_s.repeated(60), {u"1 "_s, u"479"_s, u"480"_s, u"481"_s}, {}, "textoact"}};
     for (const auto& [referencia, ajustes, mensaje, foco] : casos) {
         SCOPED_TRACE(ajustes.join(u'|').toStdString());
         texto()->setPlainText(referencia);
+        texto()->verticalScrollBar()->setValue(texto()->verticalScrollBar()->maximum());
         ponerAjustes(ajustes[0], ajustes[1], ajustes[2], ajustes[3]);
         registro->mensajes.clear();
         iniciar();
@@ -122,20 +123,10 @@ TEST_F(FrmPrincipalTest, StartRefusesEachBadSettingWithItsMessageAndFocus) {
         EXPECT_EQ(QApplication::focusWidget(), control(foco));
         EXPECT_EQ(reloj()->isActive(), mensaje.isEmpty());
     }
-    const SesionExamen& s = ventana->sesion();
-    EXPECT_EQ(std::tuple(s.tiempoMax, s.puntMin, s.puntApr, s.puntMax), std::tuple(12, 7, 40, 300));
-}
-
-TEST_F(FrmPrincipalTest, StartLocksTheSettingsAndTheReferenceAtItsFirstLine) {
-    texto()->setPlainText(bienvenidaMostrada() + u"\n"_s.repeated(40));
-    texto()->verticalScrollBar()->setValue(texto()->verticalScrollBar()->maximum());
-    ponerAjustes(u"1 "_s, u"479"_s, u"480"_s, u"481"_s);
-    iniciar();
-    EXPECT_TRUE(registro->mensajes.isEmpty());
+    // The run locks the settings, and the reference shows its first line.
     expectEnCurso(true);
-    EXPECT_TRUE(textoact()->hasFocus());
-    EXPECT_EQ(texto()->verticalScrollBar()->value(), 0) << "the reference shows its first line";
-    EXPECT_EQ(texto()->textCursor().position(), 0);
+    EXPECT_EQ(std::tuple(texto()->verticalScrollBar()->value(), texto()->textCursor().position()),
+              std::tuple(0, 0));
     const SesionExamen& s = ventana->sesion();
     EXPECT_EQ(std::tuple(s.tiempoMax, s.puntMin, s.puntApr, s.puntMax), std::tuple(1, 479, 480, 481));
 }
