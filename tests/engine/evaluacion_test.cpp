@@ -122,14 +122,5 @@ TEST_F(EvaluacionTest, CountersStopAtTheirLimitAndTheVerdictSaysSo) {
               std::tuple(Resultado::Ignorada, false, std::u16string(u"a")));
 }
 
-TEST_F(EvaluacionTest, APasteIsRefusedAsOneWrongKey) {
-    empezar(u"abc");
-    teclear(U'a');
-    EXPECT_EQ(rechazarTecla(sesion).esperado, U'b');
-    EXPECT_FALSE(rechazarTecla(sesion).errorContado);
-    EXPECT_EQ(sesion.errores, 1);
-    EXPECT_EQ(sesion.textoEscrito, u"a");
-}
-
 } // namespace
 } // namespace tecladas
