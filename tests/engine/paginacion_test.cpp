@@ -74,7 +74,7 @@ TEST_F(PaginacionTest, EachTypedLineBreakStartsThePageOneCharacterEarly) {
     texto += letras(30);
     empezar(texto);
     Veredicto v;
-    while (!v.paginacion.paginaPasada && sesion.textoEscrito.size() < texto.size()) {
+    for (std::size_t i = 0; !v.paginacion.paginaPasada && i < texto.size(); ++i) {
         v = siguiente();
     }
     ASSERT_TRUE(v.paginacion.paginaPasada);
@@ -90,7 +90,7 @@ TEST_F(PaginacionTest, APageNeverStartsOnTheSecondHalfOfASurrogatePair) {
     // "ｆ" is no surrogate, though above them.
     for (const std::u16string ultimo : {u"\U00010000", u"\U0010FFFF", u"\uFF46"}) {
         empezar(letras(15 * kAncho) + ultimo + u"b");
-        while (sesion.textoEscrito.size() < 15 * kAncho) {
+        for (int i = 0; i < 15 * kAncho; ++i) {
             siguiente();
         }
         const Veredicto v = teclear(ultimo.size() == 2 ? utf16::combinar(ultimo[0], ultimo[1]) : ultimo[0]);
