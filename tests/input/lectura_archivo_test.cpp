@@ -4,10 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <system_error>
-
 #include <string>
+#include <system_error>
 #include <tuple>
 
 #include <sys/stat.h>

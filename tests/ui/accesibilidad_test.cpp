@@ -4,6 +4,7 @@
 #include "ui/textos.h"
 
 #include <QAccessible>
+#include <QComboBox>
 
 #include <algorithm>
 #include <functional>
@@ -45,6 +46,11 @@ TEST_F(AccesibilidadTest, EveryControlOfBothWindowsIsNamedAndTiedToItsCaption) {
                 EXPECT_TRUE(std::any_of(etiquetas.begin(), etiquetas.end(), [&](const auto& relacion) {
                     return relacion.first->object() == rotulo && relacion.second == QAccessible::Label;
                 })) << rotulo->text().toStdString();
+                QString rotuloLeido = leer(rotulo, QAccessible::Name);
+                rotuloLeido.chop(rotuloLeido.endsWith(u':') ? 1 : 0);
+                if (qobject_cast<QComboBox*>(rotulo->buddy()) == nullptr) { // a list reads as its choice
+                    EXPECT_EQ(leer(rotulo->buddy(), QAccessible::Name), rotuloLeido);
+                }
             }
         }
     }
