@@ -48,12 +48,6 @@ protected:
         EXPECT_EQ(otra.leer(pruebas), QString());
         return pruebas;
     }
-    /// A new exam window, after the data folder has been prepared.
-    void nuevaVentana() {
-        registro = std::make_shared<prueba::EntornoPrueba::Registro>();
-        ventana = std::make_unique<frm_principal>(std::make_unique<prueba::EntornoPrueba>(registro));
-        ventana->show();
-    }
     void pegar(const QString& referencia) {
         QGuiApplication::clipboard()->setText(referencia);
         texto()->selectAll();
@@ -144,7 +138,7 @@ TEST_F(HistorialTest, AFailureIsToldOnceAndADamagedFileIsMovedAsideWhole) {
         QDir(datos.path()).removeRecursively();
         QDir().mkpath(datos.path());
         c.preparar();
-        nuevaVentana();
+        ASSERT_TRUE(abrir()); // a new window, on the data folder as prepared
         for (int prueba = 0; prueba < 2; ++prueba) {
             iniciarCon(u"ab"_s);
             escribir(u"ab"_s);
