@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tecladas {
@@ -116,8 +117,8 @@ TEST_F(PaginacionTest, TheTurnCounterStopsAtItsLimit) {
     sesion.paginaPendiente = true;
     // 32767 + 1 is a multiple of 16.
     const Veredicto v = siguiente();
-    EXPECT_TRUE(v.limiteAlcanzado);
-    EXPECT_EQ(sesion.paginasPasadas, kMaximoContador);
+    EXPECT_EQ(std::tuple(v.limiteAlcanzado, sesion.limiteAlcanzado, sesion.paginasPasadas),
+              std::tuple(true, true, kMaximoContador));
 }
 
 } // namespace

@@ -58,8 +58,8 @@ TEST(RelojTest, TheLastTickOfTheTimeEndsTheRunAndTheSecondsStopAtTheirLimit) {
         sesion.tiempoMax = minutos;
         sesion.segundos = segundos;
         const ResultadoTick r = avanzarReloj(sesion);
-        EXPECT_EQ(std::tuple(r.tiempoAgotado, r.limiteAlcanzado, sesion.segundos),
-                  std::tuple(agotado, limite, limite ? segundos : segundos + 1))
+        EXPECT_EQ(std::tuple(r.tiempoAgotado, r.limiteAlcanzado, sesion.limiteAlcanzado, sesion.segundos),
+                  std::tuple(agotado, limite, limite, limite ? segundos : segundos + 1))
             << minutos << " " << segundos;
     }
 }
