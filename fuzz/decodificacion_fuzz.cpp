@@ -1,9 +1,9 @@
 // Arbitrary file contents through the decoder: it must never crash, and what it returns must be
 // well-formed text that agrees with the encoding it recognised.
 #include "input/decodificacion.h"
-#include "engine/utf16.h"
 #include "exigir.h"
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -11,35 +11,20 @@
 #include <string>
 #include <string_view>
 
+#include <iconv.h>
+
 namespace {
 
+/// `texto` in UTF-8, by the system's iconv, which refuses a lone surrogate.
 std::string aUtf8(std::u16string_view texto) {
-    std::string resultado;
-    for (std::size_t i = 0; i < texto.size(); ++i) {
-        char32_t c = texto[i];
-        if (tecladas::utf16::esSustitutoAlto(c)) {
-            EXIGIR(i + 1 < texto.size() && tecladas::utf16::esSustitutoBajo(texto[i + 1]));
-            c = tecladas::utf16::combinar(texto[i], texto[i + 1]);
-            ++i;
-        } else {
-            EXIGIR(!tecladas::utf16::esSustitutoBajo(c));
-        }
-        if (c < 0x80) {
-            resultado += static_cast<char>(c);
-        } else if (c < 0x800) {
-            resultado += static_cast<char>(0xC0 | (c >> 6));
-            resultado += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            resultado += static_cast<char>(0xE0 | (c >> 12));
-            resultado += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            resultado += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            resultado += static_cast<char>(0xF0 | (c >> 18));
-            resultado += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            resultado += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            resultado += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
+    static const iconv_t conversor =
+        iconv_open("UTF-8", std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE");
+    std::string resultado(texto.size() * 3, '\0');
+    char* entrada = const_cast<char*>(reinterpret_cast<const char*>(texto.data()));
+    char* salida = resultado.data();
+    std::size_t quedan = texto.size() * 2, cabe = resultado.size();
+    EXIGIR(iconv(conversor, &entrada, &quedan, &salida, &cabe) != static_cast<std::size_t>(-1));
+    resultado.resize(resultado.size() - cabe);
     return resultado;
 }
 

@@ -69,10 +69,6 @@ bool aceptable(const tecladas::SesionExamen& sesion, char32_t tecla) {
     return objetivo.compare(posicion, unidades.size(), unidades) == 0;
 }
 
-int pesoEsperado(char32_t tecla) {
-    return (tecla >= U'A' && tecla <= U'Z') || tecla >= 123 ? 2 : 1;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t tamano) {
@@ -108,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t tam
         }
         switch (v.resultado) {
         case Veredicto::Resultado::Aceptada:
-            EXIGIR(v.peso == pesoEsperado(tecla) && sesion.textoEscrito.size() > escritos);
+            EXIGIR(v.peso == pesoTecla(tecla) && sesion.textoEscrito.size() > escritos);
             EXIGIR(v.paginacion.inicioPagina <= sesion.textoReferencia.size());
             break;
         case Veredicto::Resultado::Rechazada:

@@ -1,11 +1,13 @@
 #include "engine/evaluacion.h"
 #include "engine/paginacion.h"
+#include "engine/utf16.h"
 
 #include "support/ejecucion_prueba.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tecladas {
@@ -73,7 +75,7 @@ TEST_F(PaginacionTest, EachTypedLineBreakStartsThePageOneCharacterEarly) {
     texto += letras(30);
     empezar(texto);
     Veredicto v;
-    while (!v.paginacion.paginaPasada && sesion.textoEscrito.size() < texto.size()) {
+    for (std::size_t i = 0; !v.paginacion.paginaPasada && i < texto.size(); ++i) {
         v = siguiente();
     }
     ASSERT_TRUE(v.paginacion.paginaPasada);
@@ -82,6 +84,20 @@ TEST_F(PaginacionTest, EachTypedLineBreakStartsThePageOneCharacterEarly) {
     // 14 line breaks typed: the page starts 14 characters before the one just typed.
     EXPECT_EQ(v.paginacion.inicioPagina, 14u * 4 + 10);
     EXPECT_EQ(sesion.textoReferencia.substr(v.paginacion.inicioPagina, 5), u"bc\r\na");
+}
+
+TEST_F(PaginacionTest, APageNeverStartsOnTheSecondHalfOfASurrogatePair) {
+    // The first character of measured line 16 is typed last: the page starts on its first unit.
+    // "ｆ" is no surrogate, though above them.
+    for (const std::u16string ultimo : {u"\U00010000", u"\U0010FFFF", u"\uFF46"}) {
+        empezar(letras(15 * kAncho) + ultimo + u"b");
+        for (int i = 0; i < 15 * kAncho; ++i) {
+            siguiente();
+        }
+        const Veredicto v = teclear(ultimo.size() == 2 ? utf16::combinar(ultimo[0], ultimo[1]) : ultimo[0]);
+        EXPECT_TRUE(v.paginacion.paginaPasada);
+        EXPECT_EQ(v.paginacion.inicioPagina, 15u * kAncho) << static_cast<int>(ultimo[0]);
+    }
 }
 
 TEST_F(PaginacionTest, TheEnterThatStartsARepetitionOnABoundaryShowsTheWholeText) {
@@ -101,8 +117,8 @@ TEST_F(PaginacionTest, TheTurnCounterStopsAtItsLimit) {
     sesion.paginaPendiente = true;
     // 32767 + 1 is a multiple of 16.
     const Veredicto v = siguiente();
-    EXPECT_TRUE(v.limiteAlcanzado);
-    EXPECT_EQ(sesion.paginasPasadas, kMaximoContador);
+    EXPECT_EQ(std::tuple(v.limiteAlcanzado, sesion.limiteAlcanzado, sesion.paginasPasadas),
+              std::tuple(true, true, kMaximoContador));
 }
 
 } // namespace

@@ -2,14 +2,16 @@
 
 #include "grading/estadisticas.h"
 
+#include "support/filas.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <ostream>
-#include <string>
 
 namespace tecladas {
 namespace {
+
+using prueba::PrintTo;
 
 SesionExamen sesionPorDefecto() {
     SesionExamen s;
@@ -25,7 +27,6 @@ double aCentesimas(double nota) {
 }
 
 struct CasoNota {
-    friend void PrintTo(const CasoNota& c, std::ostream* os) { *os << c.nombre; }
     const char* nombre;
     std::int16_t tecladasNetasEnteras;
     double nota;
@@ -46,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoNota{"at_maximum", 480, 10.0}, CasoNota{"above_maximum", 481, 10.0},
                       CasoNota{"far_above", 32767, 10.0}, CasoNota{"negative", -30, 0.0},
                       CasoNota{"lowest", -32768, 0.0}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    prueba::porNombre);
 
 TEST(NotaExactaTest, WideThresholdsDoNotOverflow) {
     SesionExamen s = sesionPorDefecto();
@@ -57,7 +58,6 @@ TEST(NotaExactaTest, WideThresholdsDoNotOverflow) {
 }
 
 struct CasoRedondeo {
-    friend void PrintTo(const CasoRedondeo& c, std::ostream* os) { *os << c.nombre; }
     const char* nombre;
     double valor;
     std::int16_t redondeado;
@@ -77,10 +77,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoRedondeo{"just_below_half", 2.4999, 2}, CasoRedondeo{"negative_tie", -30.5, -30},
                       CasoRedondeo{"negative", -30.508, -31}, CasoRedondeo{"clamped_high", 1e9, 32767},
                       CasoRedondeo{"clamped_low", -1e9, -32768}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    prueba::porNombre);
 
 struct CasoPrueba {
-    friend void PrintTo(const CasoPrueba& c, std::ostream* os) { *os << c.nombre; }
     const char* nombre;
     std::int16_t segundos, aciertos, errores;
     double netas, nota;
@@ -109,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Tabla, NotaDeLaPruebaTest,
                                            CasoPrueba{"more_errors_than_hits", 59, 10, 40, -30 / (59 / 60.0),
                                                       0.0},
                                            CasoPrueba{"ended_before_first_second", 0, 30, 0, 0, 0.0}),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+                         prueba::porNombre);
 
 } // namespace
 } // namespace tecladas

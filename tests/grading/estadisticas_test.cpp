@@ -1,15 +1,17 @@
 #include "grading/estadisticas.h"
 
+#include "support/filas.h"
+
 #include <gtest/gtest.h>
 
-#include <ostream>
-#include <string>
+#include <tuple>
 
 namespace tecladas {
 namespace {
 
+using prueba::PrintTo;
+
 struct CasoEstadisticas {
-    friend void PrintTo(const CasoEstadisticas& c, std::ostream* os) { *os << c.nombre; }
     const char* nombre;
     std::int16_t segundos, aciertos, errores;
     std::int32_t minutos;
@@ -42,38 +44,24 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoEstadisticas{"more_errors_than_hits", 59, 10, 40, 0, 59, 10.169, -30.508},
                       CasoEstadisticas{"no_second_yet", 0, 12, 3, 0, 0, 0.0, 0.0},
                       CasoEstadisticas{"last_tick_of_99_minutes", 5940, 30000, 2, 99, 0, 303.03, 303.01}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    prueba::porNombre);
 
-class RelojTest : public ::testing::Test {
-protected:
-    SesionExamen sesion;
-};
-
-TEST_F(RelojTest, OneMinuteEndsExactlyAtTick60) {
-    sesion.tiempoMax = 1;
-    for (int tick = 1; tick < 60; ++tick) {
-        ASSERT_FALSE(avanzarReloj(sesion).tiempoAgotado) << tick;
+TEST(RelojTest, TheLastTickOfTheTimeEndsTheRunAndTheSecondsStopAtTheirLimit) {
+    // Minutes, seconds before the tick, whether it ends the time, whether it reaches the limit.
+    const std::tuple<std::int16_t, std::int16_t, bool, bool> casos[] = {{1, 58, false, false},
+                                                                        {1, 59, true, false},
+                                                                        {2, 59, false, false},
+                                                                        {2, 119, true, false},
+                                                                        {99, kMaximoContador, false, true}};
+    for (const auto& [minutos, segundos, agotado, limite] : casos) {
+        SesionExamen sesion;
+        sesion.tiempoMax = minutos;
+        sesion.segundos = segundos;
+        const ResultadoTick r = avanzarReloj(sesion);
+        EXPECT_EQ(std::tuple(r.tiempoAgotado, r.limiteAlcanzado, sesion.limiteAlcanzado, sesion.segundos),
+                  std::tuple(agotado, limite, limite, limite ? segundos : segundos + 1))
+            << minutos << " " << segundos;
     }
-    EXPECT_EQ(calcularEstadisticas(sesion).segundosRestantes, 59);
-    EXPECT_TRUE(avanzarReloj(sesion).tiempoAgotado);
-    EXPECT_EQ(sesion.segundos, 60);
-}
-
-TEST_F(RelojTest, TwoMinutesDoNotEndAtTick60) {
-    sesion.tiempoMax = 2;
-    sesion.segundos = 59;
-    EXPECT_FALSE(avanzarReloj(sesion).tiempoAgotado);
-    sesion.segundos = 119;
-    EXPECT_TRUE(avanzarReloj(sesion).tiempoAgotado);
-}
-
-TEST_F(RelojTest, TheSecondsStopAtTheirLimit) {
-    sesion.tiempoMax = 99;
-    sesion.segundos = kMaximoContador;
-    const ResultadoTick r = avanzarReloj(sesion);
-    EXPECT_TRUE(r.limiteAlcanzado);
-    EXPECT_FALSE(r.tiempoAgotado);
-    EXPECT_EQ(sesion.segundos, kMaximoContador);
 }
 
 } // namespace

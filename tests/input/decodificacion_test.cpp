@@ -1,17 +1,20 @@
 #include "input/decodificacion.h"
 
+#include "support/filas.h"
+
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
+
+#include <iconv.h>
 
 namespace tecladas {
 namespace {
 
 using namespace std::string_view_literals;
+using prueba::PrintTo;
 
 struct CasoDecodificacion {
-    friend void PrintTo(const CasoDecodificacion& c, std::ostream* os) { *os << c.nombre; }
     const char* nombre;
     std::string_view bytes;
     Codificacion codificacion;
@@ -25,6 +28,7 @@ TEST_P(DecodificacionTest, BytesToText) {
     EXPECT_EQ(decodificarTexto(GetParam().bytes), GetParam().texto);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Tabla, DecodificacionTest,
     ::testing::Values(
@@ -47,6 +51,17 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDecodificacion{"utf8_surrogate_is_1252", "\xED\xA0\x80"sv, Codificacion::Windows1252,
                            u"í\u00A0€"},
         CasoDecodificacion{"utf8_bom_then_invalid", "\xEF\xBB\xBF\xE1"sv, Codificacion::Windows1252, u"ï»¿á"},
+        CasoDecodificacion{"fe_second_is_no_mark", "a\xFE"sv, Codificacion::Windows1252, u"aþ"},
+        CasoDecodificacion{"lone_0x80_is_1252", "\x80"sv, Codificacion::Windows1252, u"€"},
+        CasoDecodificacion{"utf8_two_byte_bounds", "\xC2\x80\xDF\xBF"sv, Codificacion::Utf8, u"\u0080\u07FF"},
+        CasoDecodificacion{"utf8_three_byte_bounds", "\xE0\xA0\x80\xEF\xBF\xBF"sv, Codificacion::Utf8, u"\u0800\uFFFF"},
+        CasoDecodificacion{"utf8_four_byte_bounds", "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"sv, Codificacion::Utf8, u"\U00010000\U0010FFFF"},
+        CasoDecodificacion{"utf8_past_u10ffff_is_1252", "\xF4\x90\x80\x80"sv, Codificacion::Windows1252, u"ô\u0090€€"},
+        CasoDecodificacion{"utf8_f5_lead_is_1252", "\xF5\x80\x80\x80"sv, Codificacion::Windows1252, u"õ€€€"},
+        CasoDecodificacion{"utf8_f0_overlong_is_1252", "\xF0\x8F\xBF\xBF"sv, Codificacion::Windows1252, u"ð\u008F¿¿"},
+        CasoDecodificacion{"utf16le_surrogate_bounds", "\xFF\xFE\x00\xD8\x00\xDC\xFF\xDB\xFF\xDF"sv, Codificacion::Utf16LE, u"\U00010000\U0010FFFF"},
+        CasoDecodificacion{"utf16_high_surrogate_at_the_end", "\xFF\xFEh\0\x3D\xD8"sv, Codificacion::Utf16LE, u"h\uFFFD"},
+        CasoDecodificacion{"utf16_lone_low_surrogates", "\xFF\xFE\x00\xDC\xFF\xDF"sv, Codificacion::Utf16LE, u"\uFFFD\uFFFD"},
         CasoDecodificacion{"utf16le", "\xFF\xFEH\0\xE1\0\r\0\n\0"sv, Codificacion::Utf16LE, u"Há\r\n"},
         CasoDecodificacion{"utf16be", "\xFE\xFF\0H\0\xE1"sv, Codificacion::Utf16BE, u"Há"},
         CasoDecodificacion{"utf16le_astral", "\xFF\xFE\x3D\xD8\x00\xDE"sv, Codificacion::Utf16LE, u"😀"},
@@ -54,19 +69,26 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDecodificacion{"utf16_lone_surrogate", "\xFF\xFE\x3D\xD8h\0"sv, Codificacion::Utf16LE,
                            u"\uFFFDh"},
         CasoDecodificacion{"utf16_odd_byte", "\xFF\xFEh\0i"sv, Codificacion::Utf16LE, u"h\uFFFD"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    prueba::porNombre);
+// clang-format on
 
-TEST(Windows1252Test, EveryByteIsOneCharacterAndLatin1BytesKeepTheirCode) {
+TEST(Windows1252Test, EveryByteReadsAsTheSystemsIconvReadsIt) {
+    const iconv_t iconv1252 = iconv_open("WCHAR_T", "WINDOWS-1252");
+    ASSERT_NE(iconv1252, reinterpret_cast<iconv_t>(-1));
     for (int b = 0; b < 256; ++b) {
-        const char16_t c = caracterWindows1252(static_cast<unsigned char>(b));
-        if (b < 0x80 || b > 0x9F) {
-            EXPECT_EQ(c, b);
-        } else {
-            EXPECT_GE(c, 0x80);
-        }
+        char byte = static_cast<char>(b);
+        wchar_t caracter = 0;
+        char* entrada = &byte;
+        char* salida = reinterpret_cast<char*>(&caracter);
+        std::size_t quedan = 1, cabe = sizeof caracter;
+        // The five bytes iconv leaves undefined keep their code, as Windows reads them.
+        const bool definido =
+            iconv(iconv1252, &entrada, &quedan, &salida, &cabe) != static_cast<std::size_t>(-1);
+        EXPECT_EQ(static_cast<wchar_t>(caracterWindows1252(static_cast<unsigned char>(b))),
+                  definido ? caracter : b)
+            << b;
     }
-    EXPECT_EQ(caracterWindows1252(0xE1), u'á');
-    EXPECT_EQ(caracterWindows1252(0x80), u'€');
+    iconv_close(iconv1252);
 }
 
 } // namespace

@@ -1,9 +1,12 @@
 #include "ventana_prueba.h"
 
+#include "ui/frm_historial.h"
 #include "ui/textos.h"
 
 #include <QAccessible>
+#include <QComboBox>
 
+#include <algorithm>
 #include <functional>
 
 namespace tecladas {
@@ -26,38 +29,33 @@ protected:
     }
 };
 
-TEST_F(AccesibilidadTest, EveryControlIsNamedAfterItsCaption) {
-    const std::pair<const char*, QString> esperados[] = {
-        {"maskTiempo", u"Tiempo (Minutos)"_s},
-        {"MaskPuntMin", u"Mínimo para puntuar"_s},
-        {"MaskPuntApr", u"Aprobado"_s},
-        {"MaskPuntMax", u"Nota Máxima"_s},
-        {"txtAciertos", u"Aciertos"_s},
-        {"txtErrores", u"Errores"_s},
-        {"txtTiempoTotalmin", u"Tiempo, minutos"_s},
-        {"txtTiempoTotalSeg", u"Tiempo, segundos"_s},
-        {"txtTecladasmin", u"Aciertos/Min."_s},
-        {"lblPuntuacion", u"Teclad. exactas/Min."_s},
-        {"lblNota", u"Nota"_s},
-        {"texto", u"TEXTO"_s},
-        {"textoact", u"Texto escrito"_s},
-        {"lblError", u"Aviso"_s},
-        {"cmdIniciar", u"Iniciar"_s},
-        {"cmdDetener", u"Detener"_s},
-        {"cmdCargar", u"Archivo"_s},
-        {"cmdImprimir", u"Imprimir"_s},
-        {"cmdHistorial", u"Historial"_s},
-    };
-    for (const auto& [nombre, esperado] : esperados) {
-        EXPECT_EQ(leer(control(nombre), QAccessible::Name), esperado) << nombre;
+TEST_F(AccesibilidadTest, EveryControlOfBothWindowsIsNamedAndTiedToItsCaption) {
+    QTest::mouseClick(boton("cmdHistorial"), Qt::LeftButton);
+    auto* historial = ventana->findChild<FrmHistorial*>(u"frmHistorial"_s);
+    ASSERT_NE(historial, nullptr);
+    int rotulados = 0;
+    for (const QWidget* uno : {static_cast<QWidget*>(ventana.get()), static_cast<QWidget*>(historial)}) {
+        for (QWidget* hijo : uno->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(!hijo->isVisible() || !leer(hijo, QAccessible::Name).isEmpty())
+                << hijo->objectName().toStdString();
+        }
+        for (QLabel* rotulo : uno->findChildren<QLabel*>()) {
+            if (rotulo->buddy() != nullptr) { // the reader says the caption with the control
+                ++rotulados;
+                const auto etiquetas = QAccessible::queryAccessibleInterface(rotulo->buddy())->relations();
+                EXPECT_TRUE(std::any_of(etiquetas.begin(), etiquetas.end(), [&](const auto& relacion) {
+                    return relacion.first->object() == rotulo && relacion.second == QAccessible::Label;
+                })) << rotulo->text().toStdString();
+                QString rotuloLeido = leer(rotulo, QAccessible::Name);
+                rotuloLeido.chop(rotuloLeido.endsWith(u':') ? 1 : 0);
+                if (qobject_cast<QComboBox*>(rotulo->buddy()) == nullptr) { // a list reads as its choice
+                    EXPECT_EQ(leer(rotulo->buddy(), QAccessible::Name), rotuloLeido);
+                }
+            }
+        }
     }
-    EXPECT_EQ(leer(control("chkRepetirTexto"), QAccessible::Name), u"Repetir hasta fin de tiempo"_s);
+    EXPECT_GE(rotulados, 9) << "the settings, the figures, the reference and the history's text";
     EXPECT_EQ(descripcion("MaskPuntApr"), u"Intervalos de tecladas exactas para el cálculo de la nota"_s);
-    // Nothing a screen reader can reach is left nameless.
-    for (QWidget* hijo : ventana->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        EXPECT_TRUE(!hijo->isVisible() || !leer(hijo, QAccessible::Name).isEmpty())
-            << hijo->objectName().toStdString();
-    }
 }
 
 TEST_F(AccesibilidadTest, FiguresAndTheStatusLineAnnounceTheirValues) {

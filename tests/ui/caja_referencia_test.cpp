@@ -19,23 +19,6 @@ namespace {
 using namespace Qt::StringLiterals;
 using prueba::lineasVisuales;
 
-/// Paragraphs of every kind a reference may hold, joined by CR LF: short ones, empty lines, and
-/// long ones with words wider than the box, runs of blanks and tabs.
-std::u16string referenciaVariada(int largos, std::size_t largoParrafo) {
-    std::u16string texto = u"Primera línea\r\n\r\nTras una línea vacía\r\n";
-    for (int p = 0; p < largos; ++p) {
-        std::u16string parrafo;
-        for (int i = 0; parrafo.size() < largoParrafo; ++i) {
-            parrafo += i % 40 == 7    ? std::u16string(300, u'x')
-                       : i % 40 == 23 ? std::u16string(250, u' ')
-                                      : u"";
-            parrafo += u"El Ayuntamiento convoca, según las bases\t«Auxiliar» —1.234,56— ¿Qué? a ";
-        }
-        texto += parrafo + u"\r\ncorto\r\n";
-    }
-    return texto;
-}
-
 class CajaReferenciaTest : public prueba::VentanaPrueba {
 protected:
     void TearDown() override {
@@ -123,7 +106,7 @@ TEST_F(CajaReferenciaTest, DuringARunItScrollsAndCopiesASelectionFromItsMenuThen
 }
 
 TEST_F(CajaReferenciaTest, APageLooksLikeTheRestOfTheReferenceLineForLine) {
-    const std::u16string largo = referenciaVariada(3, 6000);
+    const std::u16string largo = prueba::textoVariado(3, 6000);
     const std::u16string corto = u"uno\r\n\r\ndos\r\n";
     const std::pair<const std::u16string*, std::size_t> casos[] = {
         {&largo, 0}, {&largo, 17}, {&largo, 9001}, {&corto, 2}, {&corto, corto.size()}};
@@ -139,7 +122,7 @@ TEST_F(CajaReferenciaTest, APageLooksLikeTheRestOfTheReferenceLineForLine) {
 }
 
 TEST_F(CajaReferenciaTest, ScrollingToTheEndTakesInTheWholeReferenceInShortBlocks) {
-    const std::u16string referencia = referenciaVariada(6, 9000);
+    const std::u16string referencia = prueba::textoVariado(6, 9000);
     const QString entera = aQString(referencia).mid(5).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     texto()->mostrar(referencia, 5);
     ASSERT_LT(mostrado().size(), entera.size()) << "a page must not take in the whole text at once";

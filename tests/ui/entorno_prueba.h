@@ -12,7 +12,7 @@
 namespace tecladas::prueba {
 
 /// Stands in for the desktop: records every message, question and beep, answers the file dialogs
-/// and questions as set in advance, and prints to a PDF file when one is named.
+/// and questions as set in advance, and has no printer.
 class EntornoPrueba final : public Entorno {
 public:
     struct Registro {
@@ -29,7 +29,6 @@ public:
         /// Runs as the file dialog closes, before the window reads the chosen file.
         std::function<void()> alElegir;
         bool cancelarCarga = false; ///< the user cancels the reading of the chosen file
-        QString archivoPdf;         ///< where the printer writes; none when empty
         /// Runs while a message box would be open, to see the window behind it.
         std::function<void(const QString&)> alMostrar;
     };
@@ -66,15 +65,7 @@ public:
         return registro_->respuesta;
     }
     void pitar() override { ++registro_->pitidos; }
-    std::unique_ptr<QPrinter> impresoraPredeterminada() override {
-        if (registro_->archivoPdf.isEmpty()) {
-            return nullptr;
-        }
-        auto impresora = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        impresora->setOutputFormat(QPrinter::PdfFormat);
-        impresora->setOutputFileName(registro_->archivoPdf);
-        return impresora;
-    }
+    std::unique_ptr<QPrinter> impresoraPredeterminada() override { return nullptr; } ///< none installed
 
 private:
     void anotar(QStringList& lista, const QString& texto) {

@@ -1,14 +1,11 @@
 #include "ui/entorno.h"
 
-#include "ui/caja_referencia.h"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPromise>
@@ -101,37 +98,24 @@ TEST_F(EntornoEscritorioTest, AReadThatTakesLongShowsItsProgressAndIsCancelled) 
     EXPECT_TRUE(terminada);
 }
 
-TEST_F(EntornoEscritorioTest, QtsOwnTextsAreSpanishAndATypedNameGoesThroughTheFileDialog) {
+TEST_F(EntornoEscritorioTest, ATypedNameGoesThroughTheFileDialogsWhichSayFolderInSpanish) {
     QString elegido = u"nada"_s;
     const QStringList dialogo =
         mostrado([&] { elegido = entorno.elegirArchivo(&padre, u"Cargar"_s, u"Textos (*.txt)"_s); });
-    EXPECT_TRUE(elegido.isEmpty()) << "cancelled";
-    for (const QString& esperado : {u"Cargar"_s, u"Textos (*.txt)"_s, u"&Abrir"_s, u"Cancelar"_s}) {
-        EXPECT_TRUE(dialogo.contains(esperado)) << dialogo.join(u'|').toStdString();
-    }
+    EXPECT_TRUE(elegido.isEmpty() && dialogo.contains(u"Textos (*.txt)"_s))
+        << dialogo.join(u'|').toStdString();
     const QStringList guardar = mostrado([&] {
         elegido =
             entorno.elegirDestino(&padre, u"PDF"_s, QDir::temp().filePath(u"a.pdf"_s), u"PDF (*.pdf)"_s);
     });
-    EXPECT_TRUE(elegido.isEmpty() && guardar.contains(u"&Guardar"_s) && guardar.contains(u"Cancelar"_s))
-        << guardar.join(u'|').toStdString();
-    EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), u"Carpeta"_s);
+    EXPECT_TRUE(elegido.isEmpty() && guardar.contains(u"PDF"_s)) << guardar.join(u'|').toStdString();
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), u"Carpeta"_s) << "a word Qt lacks";
 
     const QTemporaryDir carpeta;
     const QString falta = carpeta.filePath(u"no-existe.txt"_s);
     const QStringList respuesta = mostrado([&] { elegido = entorno.elegirArchivo(&padre, {}, {}); }, falta);
     EXPECT_EQ(elegido, falta) << "a typed name is left to the window to refuse: "
                               << respuesta.join(u'|').toStdString();
-
-    CajaReferencia referencia;
-    const std::unique_ptr<QMenu> menu(referencia.createStandardContextMenu());
-    QStringList acciones;
-    for (const QAction* accion : menu->actions()) {
-        acciones.append(accion->text().section(u'\t', 0, 0));
-    }
-    for (const QString& esperada : {u"&Copiar"_s, u"&Pegar"_s, u"Seleccionar todo"_s}) {
-        EXPECT_TRUE(acciones.contains(esperada)) << acciones.join(u'|').toStdString();
-    }
 }
 
 } // namespace

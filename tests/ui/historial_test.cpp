@@ -48,16 +48,14 @@ protected:
         EXPECT_EQ(otra.leer(pruebas), QString());
         return pruebas;
     }
-    /// A new exam window, after the data folder has been prepared.
-    void nuevaVentana() {
-        registro = std::make_shared<prueba::EntornoPrueba::Registro>();
-        ventana = std::make_unique<frm_principal>(std::make_unique<prueba::EntornoPrueba>(registro));
-        ventana->show();
-    }
     void pegar(const QString& referencia) {
         QGuiApplication::clipboard()->setText(referencia);
         texto()->selectAll();
         texto()->paste();
+    }
+    static void guardarArchivo(const QString& ruta, const QByteArray& bytes) {
+        QFile archivo(ruta);
+        ASSERT_TRUE(archivo.open(QIODevice::WriteOnly) && archivo.write(bytes) == bytes.size());
     }
     QTemporaryDir datos;
     const QByteArray anterior = qgetenv("XDG_DATA_HOME");
@@ -65,9 +63,8 @@ protected:
 
 TEST_F(HistorialTest, EveryEndingIsKeptWithItsFiguresTextAndMissedCharacters) {
     QTemporaryDir carpeta;
-    QFile examen(carpeta.filePath(u"examen.txt"_s));
-    ASSERT_TRUE(examen.open(QIODevice::WriteOnly) && examen.write("uno dos") == 7);
-    examen.close();
+    const QString examen = carpeta.filePath(u"examen.txt"_s);
+    guardarArchivo(examen, "uno dos");
     const struct {
         const char* nombre;
         QString archivo, pegado, teclas;
@@ -77,43 +74,12 @@ TEST_F(HistorialTest, EveryEndingIsKeptWithItsFiguresTextAndMissedCharacters) {
         QString texto;
         std::vector<CaracterFallado> fallados;
     } casos[] = {
-        {"welcome_time_up",
-         {},
-         {},
-         u"Esxx"_s,
-         60,
-         true,
-         FinPrueba::TiempoAgotado,
-         textos::textoBienvenida(),
-         {{U't', 1}}},
-        {"file_stopped",
-         examen.fileName(),
-         {},
-         u"unx"_s,
-         3,
-         true,
-         FinPrueba::Detenida,
-         u"examen.txt"_s,
-         {{U'o', 1}}},
-        {"pasted_completed",
-         {},
-         u"a\nb"_s,
-         u"axa\nxb"_s,
-         3,
-         false,
-         FinPrueba::TextoCompletado,
-         textos::textoPegado(),
-         {{13, 1}, {U'b', 1}}},
-        {"pasted_counter_limit",
-         {},
-         u"abCd"_s,
-         u"abC"_s,
-         3,
-         false,
-         FinPrueba::LimiteAlcanzado,
-         textos::textoPegado(),
-         {}},
-    };
+        // clang-format off
+        {"welcome_time_up", {}, {}, u"Esxx"_s, 60, true, FinPrueba::TiempoAgotado, textos::textoBienvenida(), {{U't', 1}}},
+        {"file_stopped", examen, {}, u"unx"_s, 3, true, FinPrueba::Detenida, u"examen.txt"_s, {{U'o', 1}}},
+        {"pasted_completed", {}, u"a\nb"_s, u"axa\nxb"_s, 3, false, FinPrueba::TextoCompletado, textos::textoPegado(), {{13, 1}, {U'b', 1}}},
+        {"pasted_counter_limit", {}, u"abCd"_s, u"abC"_s, 3, false, FinPrueba::LimiteAlcanzado, textos::textoPegado(), {}}};
+    // clang-format on
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
         registro->archivoElegido = c.archivo;
@@ -133,15 +99,13 @@ TEST_F(HistorialTest, EveryEndingIsKeptWithItsFiguresTextAndMissedCharacters) {
         const std::vector<PruebaGuardada> guardadas = leidas();
         ASSERT_FALSE(guardadas.empty());
         const ResumenPrueba& r = guardadas.back().resumen;
-        EXPECT_EQ(guardadas.back().texto, c.texto);
-        EXPECT_EQ(r.fin, c.fin);
-        EXPECT_EQ(r.fallados, c.fallados);
-        EXPECT_EQ(r.repetir, c.repetir);
-        EXPECT_EQ(QString::number(r.aciertos), caja("txtAciertos")->text());
-        EXPECT_EQ(QString::number(r.errores), caja("txtErrores")->text());
-        EXPECT_EQ(dosDecimales(r.tecladasNetasMin), etiqueta("lblPuntuacion")->text());
-        EXPECT_EQ(dosDecimales(r.nota), etiqueta("lblNota")->text());
-        EXPECT_EQ(std::tuple(r.minutos, r.puntMin, r.puntApr, r.puntMax), std::tuple(1, 100, 280, 480));
+        EXPECT_EQ(std::tuple(guardadas.back().texto, r.fin, r.fallados, r.repetir, r.minutos, r.puntMin,
+                             r.puntApr, r.puntMax),
+                  std::tuple(c.texto, c.fin, c.fallados, c.repetir, 1, 100, 280, 480));
+        EXPECT_EQ(QStringList({QString::number(r.aciertos), QString::number(r.errores),
+                               dosDecimales(r.tecladasNetasMin), dosDecimales(r.nota)}),
+                  QStringList({caja("txtAciertos")->text(), caja("txtErrores")->text(),
+                               etiqueta("lblPuntuacion")->text(), etiqueta("lblNota")->text()}));
         EXPECT_TRUE(guardadas.back().fecha.secsTo(QDateTime::currentDateTime()) < 5);
     }
     // A second window of the program records beside the first and reads every run.
@@ -161,30 +125,12 @@ TEST_F(HistorialTest, AFailureIsToldOnceAndADamagedFileIsMovedAsideWhole) {
         QString mensaje;
         std::size_t guardadas;
     } casos[] = {
-        {"data_folder_blocked_by_a_file",
-         [&] { QFile(datos.filePath(u"Tecladas"_s)).open(QIODevice::WriteOnly); },
-         textos::historialNoGuardado() +
-             textos::carpetaNoSeCrea(datos.filePath(u"Tecladas"_s) + u"/Tecladas"_s),
-         0},
-        {"read_only_folder",
-         [&] {
-             QDir().mkpath(carpeta);
-             QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-         },
-         // Root writes anywhere: only another user sees the failure (see como_nobody.sh).
-         geteuid() == 0
-             ? QString()
-             : textos::historialNoGuardado() + textos::historialSinPermiso(carpeta + u"/historial.sqlite"_s),
-         geteuid() == 0 ? 2u : 0u},
-        {"damaged_file",
-         [&] {
-             QDir().mkpath(carpeta);
-             QFile danado(carpeta + u"/historial.sqlite"_s);
-             danado.open(QIODevice::WriteOnly);
-             danado.write(basura);
-         },
-         u"apartado"_s, 2},
-    };
+        // Root writes anywhere: only another user sees the read-only folder (see como_nobody.sh).
+        // clang-format off
+        {"data_folder_blocked_by_a_file", [&] { QFile(datos.filePath(u"Tecladas"_s)).open(QIODevice::WriteOnly); }, textos::historialNoGuardado() + textos::carpetaNoSeCrea(datos.filePath(u"Tecladas/Tecladas"_s)), 0},
+        {"read_only_folder", [&] { QDir().mkpath(carpeta), QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::ExeOwner); }, geteuid() == 0 ? QString() : textos::historialNoGuardado() + textos::historialSinPermiso(carpeta + u"/historial.sqlite"_s), geteuid() == 0 ? 2u : 0u},
+        {"damaged_file", [&] { QDir().mkpath(carpeta), guardarArchivo(carpeta + u"/historial.sqlite"_s, basura); }, u"apartado"_s, 2}};
+    // clang-format on
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
         QFile::setPermissions(carpeta,
@@ -192,7 +138,7 @@ TEST_F(HistorialTest, AFailureIsToldOnceAndADamagedFileIsMovedAsideWhole) {
         QDir(datos.path()).removeRecursively();
         QDir().mkpath(datos.path());
         c.preparar();
-        nuevaVentana();
+        ASSERT_TRUE(abrir()); // a new window, on the data folder as prepared
         for (int prueba = 0; prueba < 2; ++prueba) {
             iniciarCon(u"ab"_s);
             escribir(u"ab"_s);
@@ -223,19 +169,16 @@ TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
         db.setDatabaseName(ruta);
         ASSERT_TRUE(db.open());
         QSqlQuery q(db);
-        for (const QString& orden : {u"CREATE TABLE pruebas(id INTEGER PRIMARY KEY, fecha TEXT NOT NULL, "
-                                     u"texto TEXT NOT NULL, huella TEXT "
-                                     "NOT NULL, minutos INTEGER NOT NULL, segundos INTEGER NOT NULL, "
-                                     "aciertos INTEGER NOT NULL, errores "
-                                     "INTEGER NOT NULL, aciertos_min REAL NOT NULL, netas_min REAL NOT NULL, "
-                                     "nota REAL NOT NULL, punt_min "
-                                     "INTEGER NOT NULL, punt_apr INTEGER NOT NULL, punt_max INTEGER NOT "
-                                     "NULL, repetir INTEGER NOT NULL, "
-                                     "fin INTEGER NOT NULL, fallados TEXT NOT NULL DEFAULT '')"_s,
-                                     u"INSERT INTO pruebas VALUES(1, '2026-11-30T10:00:00', 'examen.txt', "
-                                     u"'00000000000000ff', 2, 120, "
-                                     "800, 40, 400, 380, 7.5, 100, 280, 480, 1, 1, '116:2 13:1')"_s,
-                                     u"PRAGMA user_version=1"_s}) {
+        const QString ordenes = uR"(CREATE TABLE pruebas(id INTEGER PRIMARY KEY, fecha TEXT NOT NULL,
+            texto TEXT NOT NULL, huella TEXT NOT NULL, minutos INTEGER NOT NULL, segundos INTEGER NOT NULL,
+            aciertos INTEGER NOT NULL, errores INTEGER NOT NULL, aciertos_min REAL NOT NULL,
+            netas_min REAL NOT NULL, nota REAL NOT NULL, punt_min INTEGER NOT NULL, punt_apr INTEGER NOT NULL,
+            punt_max INTEGER NOT NULL, repetir INTEGER NOT NULL, fin INTEGER NOT NULL,
+            fallados TEXT NOT NULL DEFAULT '');
+            INSERT INTO pruebas VALUES(1, '2026-11-30T10:00:00', 'examen.txt', '00000000000000ff', 2, 120,
+            800, 40, 400, 380, 7.5, 100, 280, 480, 1, 1, '116:2 13:1');
+            PRAGMA user_version=1)"_s;
+        for (const QString& orden : ordenes.split(u';')) {
             ASSERT_TRUE(q.exec(orden)) << orden.toStdString();
         }
     }
@@ -257,22 +200,15 @@ TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
 
 TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     Historial historial;
-    const struct {
-        QString texto;
-        std::uint64_t huella;
-        double netas, nota;
-        std::vector<CaracterFallado> fallados;
-    } runs[] = {{u"a.txt"_s, 1, 150.5, 1.39, {{U'e', 2}, {13, 1}}},
-                {u"b.txt"_s, 2, 380, 7.5, {{U'e', 1}, {U'ñ', 4}}},
-                {u"a.txt"_s, 1, 279.25, 4.96, {{13, 1}}}};
-    for (int i = 0; i < 3; ++i) {
+    const std::tuple<QString, std::uint64_t, double, double, std::vector<CaracterFallado>> pruebas[] = {
+        {u"a.txt"_s, 1, 150.5, 1.39, {{U'e', 2}, {13, 1}}},
+        {u"b.txt"_s, 2, 380, 7.5, {{U'e', 1}, {U'ñ', 4}}},
+        {u"a.txt"_s, 1, 279.25, 4.96, {{13, 1}}}};
+    int dia = 1;
+    for (const auto& [texto, huella, netas, nota, fallados] : pruebas) {
         ResumenPrueba r;
-        r.huella = runs[i].huella;
-        r.tecladasNetasMin = runs[i].netas;
-        r.nota = runs[i].nota;
-        r.fallados = runs[i].fallados;
-        ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 12, 1 + i), QTime(9, 0)), runs[i].texto, r),
-                  QString());
+        std::tie(r.huella, r.tecladasNetasMin, r.nota, r.fallados) = std::tie(huella, netas, nota, fallados);
+        ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 12, dia++), QTime(9, 0)), texto, r), QString());
     }
     ponerAjustes(u" 1"_s, u"120"_s, u"300"_s, u"450"_s);
     QTest::mouseClick(boton("cmdHistorial"), Qt::LeftButton);
@@ -325,12 +261,9 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
                                      "Fecha;Texto;"));
     const QStringList filas = QString::fromUtf8(contenido).split(u"\r\n"_s, Qt::SkipEmptyParts);
     ASSERT_EQ(filas.size(), 3);
-    for (int fila = 1; fila < 3; ++fila) {
-        QStringList campos = filas[fila].split(u';');
-        EXPECT_EQ(campos[7].replace(u',', u'.').toDouble(), runs[fila == 1 ? 0 : 2].netas)
-            << filas[fila].toStdString();
-        EXPECT_EQ(campos[0], (fila == 1 ? u"01/12/2026 09:00:00"_s : u"03/12/2026 09:00:00"_s));
-    }
+    EXPECT_EQ(QStringList({filas[1].section(u';', 0, 0), filas[1].section(u';', 7, 7),
+                           filas[2].section(u';', 0, 0), filas[2].section(u';', 7, 7)}),
+              QStringList({u"01/12/2026 09:00:00"_s, u"150,50"_s, u"03/12/2026 09:00:00"_s, u"279,25"_s}));
 
     registro->destinoElegido = salida.filePath(u"historial.pdf"_s);
     QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdImprimir"_s), Qt::LeftButton);

@@ -1,3 +1,4 @@
+#include "lineas_visuales.h"
 #include "ventana_prueba.h"
 
 #include "ui/medidor_lineas_texto.h"
@@ -8,7 +9,6 @@
 #include <QTextLayout>
 
 #include <algorithm>
-#include <random>
 
 namespace tecladas {
 namespace {
@@ -39,44 +39,15 @@ int lineaDelFinalCompleta(const MedidorLineasTexto& medidor, std::u16string_view
     }
 }
 
-/// Paragraphs of Spanish text of many lengths, with punctuation, a word wider than the box and
-/// runs of blanks, each ended by CR.
-QString textoLargoEspanol() {
-    const QStringList palabras =
-        QStringLiteral(
-            "¿Qué tal? El ayuntamiento convoca, según las bases —publicadas— oposiciones «Auxiliar "
-            "Administrativo»; ¡atención! (plazo: 20 días). ñandú pingüino 1.234,56 C/ Mayor, nº 3; "
-            "x@y.es supercalifragilisticoespialidosoyalgomasquenocabeenunalineaenteradelacajadetexto"
-            "dereferenciaysigueysigueysigue")
-            .split(QLatin1Char(' '));
-    std::mt19937 azar(7);
-    QString texto;
-    for (int i = 0; i < 600; ++i) {
-        texto += palabras[static_cast<qsizetype>(azar() % palabras.size())];
-        texto += azar() % 7 == 0    ? QStringLiteral("   ")
-                 : azar() % 40 == 0 ? QStringLiteral("\r")
-                                    : QStringLiteral(" ");
-    }
-    return texto;
-}
-
 using MedidorLineasTextoTest = prueba::VentanaPrueba;
-
-TEST_F(MedidorLineasTextoTest, UsesTheTextWidthOfTheReferenceBox) {
-    MedidorLineasTexto medidor;
-    medidor.ajustarA(*texto());
-    // 104 monospaced characters fit in the 689 pixels of the box's text area.
-    EXPECT_EQ(medidor.lineaDelFinal(std::u16string(104, u'x')), 1);
-    EXPECT_EQ(medidor.lineaDelFinal(std::u16string(105, u'x')), 2);
-}
 
 // One measurer for both texts: it must start afresh when the buffer is emptied.
 TEST_F(MedidorLineasTextoTest, AgreesWithTheBoxOnEveryPrefixOfTheWelcomeAndALongSpanishText) {
     QPlainTextEdit& caja = *texto();
     MedidorLineasTexto medidor;
     medidor.ajustarA(caja);
-    for (const QString& buffer :
-         {QString(textos::bienvenida()).remove(QLatin1Char('\n')), textoLargoEspanol()}) {
+    for (const QString& buffer : {QString(textos::bienvenida()).remove(QLatin1Char('\n')),
+                                  QString::fromStdU16String(prueba::textoVariado(1, 2500)).remove(u'\n')}) {
         caja.clear();
         QTextCursor cursor(caja.document());
         std::u16string prefijo;

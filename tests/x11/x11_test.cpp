@@ -4,19 +4,10 @@
 #include <QClipboard>
 #include <QDeadlineTimer>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
-
-#include <csignal>
-#include <filesystem>
-#include <fstream>
-
-#include <sys/prctl.h>
 
 namespace tecladas {
 namespace {
-
-QString sinServidorX; ///< why no X server could be started; empty when the tests have one
 
 /// The real window on a real X11 server, driven by keys and clicks that go through the server
 /// (xdotool) as a user's would: X11 gives keys other texts than the offscreen platform, and its
@@ -24,9 +15,6 @@ QString sinServidorX; ///< why no X server could be started; empty when the test
 class X11Test : public prueba::VentanaPrueba {
 protected:
     void SetUp() override {
-        if (!sinServidorX.isEmpty()) {
-            GTEST_SKIP() << "No se pudo arrancar un servidor X: " << sinServidorX.toStdString();
-        }
         VentanaPrueba::SetUp();
         ventana->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
@@ -122,57 +110,9 @@ TEST_F(X11Test, DeadKeysTypedWhileTheWindowIsBusyAreJudgedInTheOrderTyped) {
 } // namespace
 } // namespace tecladas
 
-/// An XKB folder like the system's in `carpeta`, whose default layout is the Spanish one. Xvfb
-/// keeps the layout it started with whatever setxkbmap or xkbcomp send it, so the keys of the
-/// tests are Spanish from the start: dead keys where a Spanish keyboard has them.
-static void teclasEspanolas(const std::filesystem::path& carpeta) {
-    namespace fs = std::filesystem;
-    const fs::path sistema = "/usr/share/X11/xkb";
-    if (!fs::is_directory(sistema)) {
-        return; // Xvfb has no layouts to start with either
-    }
-    fs::create_directories(carpeta / "symbols");
-    for (const fs::path& dentro : {fs::path(), fs::path("symbols")}) {
-        for (const auto& entrada : fs::directory_iterator(sistema / dentro)) {
-            const fs::path nombre = dentro / entrada.path().filename();
-            if (nombre != "symbols" && nombre != "symbols/us") {
-                fs::create_symlink(entrada.path(), carpeta / nombre);
-            }
-        }
-    }
-    std::ofstream(carpeta / "symbols" / "us") << "default xkb_symbols \"basic\" { include \"es(basic)\" };\n";
-}
-
-// The tests run on a private Xvfb, so that synthetic keys never reach the user's own desktop,
-// with Qt's xcb platform. Without an X server they are skipped and the program exits with 77.
+// On the private X server of con_xvfb.sh, with Qt's xcb platform.
 int main(int argc, char* argv[]) {
     ::testing::InitGoogleTest(&argc, argv);
-    const QTemporaryDir datos; // the history of the runs these tests end, never the user's
-    qputenv("XDG_DATA_HOME", datos.path().toLocal8Bit());
-    QProcess xvfb;
-    xvfb.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); }); // goes with the tests
-    xvfb.setStandardErrorFile(QProcess::nullDevice());
-    // Xvfb writes its display number on standard output once it is ready.
-    const QTemporaryDir xkb;
-    teclasEspanolas(xkb.path().toStdString());
-    xvfb.start(QStringLiteral("Xvfb"),
-               QStringLiteral("-displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset -xkbdir")
-                       .split(QLatin1Char(' ')) +
-                   QStringList{xkb.path()});
-    while (!xvfb.canReadLine() && xvfb.waitForReadyRead(10000)) {
-    }
-    const QByteArray pantalla = xvfb.readLine().trimmed();
-    if (pantalla.isEmpty()) {
-        tecladas::sinServidorX = QStringLiteral("Xvfb no está instalado o no llegó a abrir una pantalla");
-    }
-    qputenv("DISPLAY", ":" + pantalla);
-    qputenv("QT_QPA_PLATFORM", pantalla.isEmpty() ? "offscreen" : "xcb");
-    int resultado;
-    {
-        QApplication aplicacion(argc, argv);
-        resultado = RUN_ALL_TESTS();
-    }
-    xvfb.terminate();
-    xvfb.waitForFinished();
-    return pantalla.isEmpty() && resultado == 0 ? 77 : resultado;
+    QApplication aplicacion(argc, argv);
+    return RUN_ALL_TESTS();
 }
