@@ -78,11 +78,7 @@ QString CajaEscritura::contenido() const {
 }
 
 QMimeData* CajaEscritura::createMimeDataFromSelection() const {
-    const QTextCursor seleccion = textCursor();
-    auto* datos = new QMimeData;
-    datos->setText(
-        parrafos::textoSinCortes(*document(), seleccion.selectionStart(), seleccion.selectionEnd()));
-    return datos;
+    return parrafos::copiaSinCortes(*document(), textCursor());
 }
 
 QVariant CajaEscritura::inputMethodQuery(Qt::InputMethodQuery consulta) const {

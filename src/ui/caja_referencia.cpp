@@ -239,11 +239,7 @@ void CajaReferencia::keyPressEvent(QKeyEvent* evento) {
 }
 
 QMimeData* CajaReferencia::createMimeDataFromSelection() const {
-    const QTextCursor seleccion = textCursor();
-    auto* datos = new QMimeData;
-    datos->setText(
-        parrafos::textoSinCortes(*document(), seleccion.selectionStart(), seleccion.selectionEnd()));
-    return datos;
+    return parrafos::copiaSinCortes(*document(), textCursor());
 }
 
 void CajaReferencia::mouseMoveEvent(QMouseEvent* evento) {

@@ -153,6 +153,10 @@ template <typename F> QString Historial::enTransaccion(F&& cambios) {
     if (QString fallo = abrir(); !fallo.isEmpty()) {
         return fallo;
     }
+    return transaccion(std::forward<F>(cambios));
+}
+
+template <typename F> QString Historial::transaccion(F&& cambios) {
     if (QString fallo = ejecutar(QStringLiteral("BEGIN IMMEDIATE")); !fallo.isEmpty()) {
         return fallo;
     }
@@ -185,37 +189,31 @@ QString Historial::prepararEsquema() {
     }
     // Read again inside the transaction: another window may have brought the file up to date
     // meanwhile.
-    QString fallo = ejecutar(QStringLiteral("BEGIN IMMEDIATE"));
-    if (fallo.isEmpty()) {
-        fallo = leerVersion();
-    }
-    if (fallo.isEmpty() && encontrada == 0) {
-        const QString tablas[] = {
-            QStringLiteral("CREATE TABLE IF NOT EXISTS pruebas(id INTEGER PRIMARY KEY, fecha TEXT NOT NULL, "
-                           "texto TEXT NOT NULL, huella TEXT NOT NULL, minutos INTEGER NOT NULL, "
-                           "segundos INTEGER NOT NULL, aciertos INTEGER NOT NULL, errores INTEGER NOT NULL, "
-                           "aciertos_min REAL NOT NULL, netas_min REAL NOT NULL, nota REAL NOT NULL, "
-                           "punt_min INTEGER NOT NULL, punt_apr INTEGER NOT NULL, punt_max INTEGER NOT NULL, "
-                           "repetir INTEGER NOT NULL, fin INTEGER NOT NULL)"),
-            tablaFallos()};
-        for (const QString& tabla : tablas) {
-            if (fallo.isEmpty()) {
-                fallo = ejecutar(tabla);
+    return transaccion([&]() -> QString {
+        QString fallo = leerVersion();
+        if (fallo.isEmpty() && encontrada == 0) {
+            const QString tablas[] = {
+                QStringLiteral(
+                    "CREATE TABLE IF NOT EXISTS pruebas(id INTEGER PRIMARY KEY, fecha TEXT NOT NULL, "
+                    "texto TEXT NOT NULL, huella TEXT NOT NULL, minutos INTEGER NOT NULL, "
+                    "segundos INTEGER NOT NULL, aciertos INTEGER NOT NULL, errores INTEGER NOT NULL, "
+                    "aciertos_min REAL NOT NULL, netas_min REAL NOT NULL, nota REAL NOT NULL, "
+                    "punt_min INTEGER NOT NULL, punt_apr INTEGER NOT NULL, punt_max INTEGER NOT NULL, "
+                    "repetir INTEGER NOT NULL, fin INTEGER NOT NULL)"),
+                tablaFallos()};
+            for (const QString& tabla : tablas) {
+                if (fallo.isEmpty()) {
+                    fallo = ejecutar(tabla);
+                }
             }
+        } else if (fallo.isEmpty() && encontrada == 1) {
+            fallo = migrarDesde1();
         }
-    } else if (fallo.isEmpty() && encontrada == 1) {
-        fallo = migrarDesde1();
-    }
-    if (fallo.isEmpty() && encontrada != kVersion) {
-        fallo = ejecutar(QStringLiteral("PRAGMA user_version=%1").arg(kVersion));
-    }
-    if (fallo.isEmpty()) {
-        fallo = ejecutar(QStringLiteral("COMMIT"));
-    }
-    if (!fallo.isEmpty()) {
-        ejecutar(QStringLiteral("ROLLBACK"));
-    }
-    return fallo;
+        if (fallo.isEmpty() && encontrada != kVersion) {
+            fallo = ejecutar(QStringLiteral("PRAGMA user_version=%1").arg(kVersion));
+        }
+        return fallo;
+    });
 }
 
 QString Historial::migrarDesde1() {

@@ -62,6 +62,8 @@ private:
     /// Runs `cambios` in one immediate transaction: another window waits instead of failing
     /// half-way.
     template <typename F> QString enTransaccion(F&& cambios);
+    /// Runs `cambios` in one write transaction on the open file, rolled back when it fails.
+    template <typename F> QString transaccion(F&& cambios);
 
     QString ruta_;
     QString conexion_;

@@ -1,6 +1,8 @@
 #include "ui/parrafos_partidos.h"
 
+#include <QMimeData>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -32,6 +34,12 @@ QString textoSinCortes(const QTextDocument& documento, int desde, int hasta) {
         }
     }
     return texto;
+}
+
+QMimeData* copiaSinCortes(const QTextDocument& documento, const QTextCursor& cursor) {
+    auto* datos = new QMimeData;
+    datos->setText(textoSinCortes(documento, cursor.selectionStart(), cursor.selectionEnd()));
+    return datos;
 }
 
 int enTexto(const QTextDocument& documento, int posicion) {

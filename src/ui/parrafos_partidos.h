@@ -2,6 +2,9 @@
 
 #include <QString>
 
+class QMimeData;
+class QTextCursor;
+
 #include <cstddef>
 
 class QTextBlock;
@@ -30,6 +33,9 @@ void conservarGlifos(const QTextBlock& bloque);
 /// The text between two document positions as the user reads it: a line break between two
 /// paragraphs and for a forced one inside a paragraph, nothing where a paragraph was only split.
 QString textoSinCortes(const QTextDocument& documento, int desde, int hasta);
+
+/// What a copy of the selection of `cursor` carries: its text as the user reads it.
+QMimeData* copiaSinCortes(const QTextDocument& documento, const QTextCursor& cursor);
 
 /// A document position as a position in the text as the user reads it (the splits left out),
 /// and back: a position at a split goes to the start of the block that continues the paragraph.
