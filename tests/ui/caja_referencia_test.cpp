@@ -152,7 +152,7 @@ TEST_F(CajaReferenciaTest, TheBoxGetsItsOwnDocumentAndUndoBack) {
 }
 
 TEST_F(CajaReferenciaTest, RunsWithNoPlaceToBreakAreSplitWhereTheyWrapAndEditsAndCopiesKeepTheText) {
-    const QString largo = QStringLiteral("Una línea\r\nhola ") + QString(5000, u'x') +
+    const QString largo = QStringLiteral("Una línea\r\nhola ") + QString(20000, u'x') +
                           QStringLiteral(" y (") + QString(3000, u'y') + QStringLiteral(") fin\r\n") +
                           QString(2000, u'z') + u"\r\n"_s + u"Un párrafo enorme, ¿qué? "_s.repeated(1500) +
                           QString(3000, u'w') + u" sigue el párrafo "_s.repeated(2000);
@@ -164,6 +164,11 @@ TEST_F(CajaReferenciaTest, RunsWithNoPlaceToBreakAreSplitWhereTheyWrapAndEditsAn
     };
     caja->ponerTexto(largo);
     ASSERT_GT(documento.blockCount(), 10);
+    for (QTextBlock bloque = documento.begin(); bloque.isValid(); bloque = bloque.next()) {
+        if (!bloque.text().contains(u' ')) { // a block of a run
+            ASSERT_LE(static_cast<std::size_t>(bloque.length() - 1), parrafos::kLargoMaximo);
+        }
+    }
     EXPECT_EQ(prueba::lineasVisuales(*texto()), prueba::lineasEnUnaCajaComo(*texto(), largo));
     texto()->selectAll();
     texto()->copy();
@@ -182,6 +187,13 @@ TEST_F(CajaReferenciaTest, RunsWithNoPlaceToBreakAreSplitWhereTheyWrapAndEditsAn
     };
     EXPECT_EQ(comoLoLeen(), QStringList(3, leido));
     const int enTexto = antes(b).size();
+    // A reader reads the lines as the box wraps them, split or not.
+    const QStringList lineas = prueba::lineasVisuales(*texto());
+    int desde = 0, hasta = 0;
+    EXPECT_EQ(lector->textInterface()->textAtOffset(0, QAccessible::LineBoundary, &desde, &hasta), lineas[0]);
+    EXPECT_EQ(lector->textInterface()->textAtOffset(enTexto, QAccessible::LineBoundary, &desde, &hasta),
+              lineas[2]);
+    EXPECT_EQ(desde, enTexto);
     lector->textInterface()->setCursorPosition(enTexto);
     EXPECT_EQ(texto()->textCursor().position(), b);
     EXPECT_EQ(lector->textInterface()->cursorPosition(), enTexto);
@@ -192,6 +204,7 @@ TEST_F(CajaReferenciaTest, RunsWithNoPlaceToBreakAreSplitWhereTheyWrapAndEditsAn
     // positions becomes what was typed.
     const std::tuple<int, int, Qt::Key, int, int, QString> ediciones[] = {
         {b, b, Qt::Key_Backspace, b - 2, b, {}},
+        {5, 5, Qt::Key_Backspace, 4, 5, {}},
         {b - 1, b - 1, Qt::Key_Delete, b - 1, b + 1, {}},
         {b + 3, b + 3, Qt::Key_Return, b + 3, b + 3, u"\n"_s},
         {b, b, Qt::Key_Return, b, b, u"\n"_s},
