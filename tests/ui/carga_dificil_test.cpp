@@ -93,13 +93,6 @@ TEST_F(CargaDificilTest, AFileChangedAfterTheDialogIsReadAsItNowIs) {
     }
 }
 
-TEST_F(CargaDificilTest, AfterAnEmptyFileStartSaysThereIsNoText) {
-    expectCarga(escribirArchivo("vacio.txt", {}), {}, {});
-    iniciar();
-    EXPECT_EQ(registro->mensajes, QStringList{textos::sinTexto()});
-    EXPECT_FALSE(reloj()->isActive());
-}
-
 TEST_F(CargaDificilTest, UnreadableFileIsRefused) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "root reads every file; the test tecladas_ui_sin_permiso runs this one as nobody";
@@ -107,17 +100,6 @@ TEST_F(CargaDificilTest, UnreadableFileIsRefused) {
     const QString nombre = escribirArchivo("cerrado.txt", "secreto");
     ASSERT_EQ(::chmod(QFile::encodeName(nombre).constData(), 0), 0);
     expectCarga(nombre, textoDelSistema(std::errc::permission_denied));
-}
-
-// Needs a real file of the largest size: the window must show it whole, and at once.
-TEST_F(CargaDificilTest, AFileOfTheLargestSizeLoads) {
-    QByteArray lleno = QByteArray(99, 'a').append('\n').repeated(kTamanoMaximoArchivo / 100);
-    lleno.append(QByteArray(kTamanoMaximoArchivo % 100, 'z'));
-    ASSERT_EQ(static_cast<std::uintmax_t>(lleno.size()), kTamanoMaximoArchivo);
-    expectCarga(escribirArchivo("justo.txt", lleno), {}, QString::fromLatin1(lleno));
-    // With no place to break a line, it shows at once as well (the benchmark times it).
-    lleno.fill('a');
-    expectCarga(escribirArchivo("una.txt", lleno), {}, QString::fromLatin1(lleno));
 }
 
 } // namespace
