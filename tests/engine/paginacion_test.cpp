@@ -111,15 +111,5 @@ TEST_F(PaginacionTest, TheEnterThatStartsARepetitionOnABoundaryShowsTheWholeText
     EXPECT_EQ(enter.paginacion.inicioPagina, 0u);
 }
 
-TEST_F(PaginacionTest, TheTurnCounterStopsAtItsLimit) {
-    empezar(letras(20 * kAncho));
-    sesion.paginasPasadas = kMaximoContador;
-    sesion.paginaPendiente = true;
-    // 32767 + 1 is a multiple of 16.
-    const Veredicto v = siguiente();
-    EXPECT_EQ(std::tuple(v.limiteAlcanzado, sesion.limiteAlcanzado, sesion.paginasPasadas),
-              std::tuple(true, true, kMaximoContador));
-}
-
 } // namespace
 } // namespace tecladas

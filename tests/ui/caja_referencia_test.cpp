@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
-#include <QWheelEvent>
 
 namespace tecladas {
 namespace {
@@ -69,22 +68,13 @@ TEST_F(CajaReferenciaTest, NoEditReachesItDuringARunAndTypingDoesAfterwardsWhile
     EXPECT_EQ(texto()->toPlainText(), QStringLiteral("uno dos tresc"));
 }
 
-TEST_F(CajaReferenciaTest, DuringARunItScrollsAndCopiesASelectionFromItsMenuThenTypingGoesOn) {
-    QString largo;
-    for (int i = 0; i < 60; ++i) {
-        largo += QStringLiteral("Línea número %1\n").arg(i);
-    }
-    iniciarCon(largo);
+TEST_F(CajaReferenciaTest, DuringARunItCopiesASelectionFromItsMenuThenTypingGoesOn) {
+    iniciarCon(QStringLiteral("Línea número 1\nLínea número 2"));
     QTest::mousePress(texto()->viewport(), Qt::LeftButton, {}, QPoint(3, 5));
     QTest::mouseMove(texto()->viewport(), QPoint(60, 5));
     QTest::mouseRelease(texto()->viewport(), Qt::LeftButton, {}, QPoint(60, 5));
     const QString seleccion = texto()->textCursor().selectedText();
     ASSERT_FALSE(seleccion.isEmpty());
-
-    QWheelEvent rueda(QPointF(50, 50), texto()->viewport()->mapToGlobal(QPointF(50, 50)), QPoint(),
-                      QPoint(0, -360), Qt::NoButton, {}, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(texto()->viewport(), &rueda);
-    EXPECT_GT(texto()->verticalScrollBar()->value(), 0);
 
     texto()->setFocus(); // as the right button's press gives it
     // The menu waits in its own loop: copy from it and close it from inside, as the user would.

@@ -78,7 +78,6 @@ TEST_F(FrmPrincipalTest, StartsIdleWithTheDefaultsTheWelcomeTextAndTheLayout) {
     expectEnCurso(false);
     EXPECT_EQ(ventana->windowTitle(),
               u"Tecladas - Simulación del examen de mecanografía de Auxiliar Administrativo"_s);
-    EXPECT_EQ(ventana->size(), QSize(727, 551));
     EXPECT_TRUE(control<QCheckBox>("chkRepetirTexto")->isChecked());
     QStringList ajustes;
     for (const char* nombre : {"maskTiempo", "MaskPuntMin", "MaskPuntApr", "MaskPuntMax"}) {
@@ -218,12 +217,6 @@ TEST_F(FrmPrincipalTest, ClickingTheLockedReferenceOrPressingStopOffItGivesTheFo
     iniciarCon(u"abc def"_s);
     QTest::mouseClick(texto()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_TRUE(textoact()->hasFocus());
-    escribir(u"abc"_s);
-    QTest::mouseClick(textoact()->viewport(), Qt::LeftButton, {}, QPoint(3, 5));
-    QCoreApplication::processEvents();
-    pulsar(u' ');
-    EXPECT_EQ(textoact()->toPlainText(), u"abc "_s) << "typed at the end whatever the caret";
-    EXPECT_EQ(textoact()->textCursor().position(), 4);
     QTest::mousePress(boton("cmdDetener"), Qt::LeftButton);
     QTest::mouseRelease(boton("cmdDetener"), Qt::LeftButton, {}, QPoint(-9, -9)); // released off it
     EXPECT_TRUE(textoact()->hasFocus());
