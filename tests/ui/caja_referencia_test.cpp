@@ -212,6 +212,14 @@ TEST_F(CajaReferenciaTest, RunsWithNoPlaceToBreakAreSplitWhereTheyWrapAndEditsAn
         QTest::keyClick(texto(), tecla);
         EXPECT_EQ(antes(documento.characterCount() - 1), esperado) << ancla << " " << posicion;
     }
+    // A later edit finds the splits where the last one moved them.
+    QTextBlock otro = documento.findBlock(4);
+    while (!parrafos::esContinuacion(otro) || !parrafos::esContinuacion(otro.previous())) {
+        otro = otro.next();
+    }
+    esperado.remove(antes(otro.position()).size() - 1, 1);
+    texto()->setTextCursor(QTextCursor(otro));
+    QTest::keyClick(texto(), Qt::Key_Backspace);
     iniciar();
     EXPECT_EQ(aQString(ventana->sesion().textoReferencia), QString(esperado).replace(u"\n"_s, u"\r\n"_s));
     texto()->selectAll(); // the page the run shows, split as well
