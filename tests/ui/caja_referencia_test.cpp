@@ -24,10 +24,6 @@ protected:
         QGuiApplication::clipboard()->clear();
         VentanaPrueba::TearDown();
     }
-    /// The lines of the reference from `desde` in a box that holds it in one piece.
-    QStringList lineasEsperadas(std::u16string_view referencia, std::size_t desde) const {
-        return prueba::lineasEnUnaCajaComo(*texto(), aQString(referencia.substr(desde)));
-    }
     /// What the box shows, as the user reads it.
     QString mostrado() const {
         return parrafos::textoSinCortes(*texto()->document(), 0, texto()->document()->characterCount() - 1);
@@ -104,7 +100,9 @@ TEST_F(CajaReferenciaTest, APageLooksLikeTheRestOfTheReferenceLineForLine) {
         SCOPED_TRACE(testing::Message() << referencia->size() << " from " << desde);
         texto()->mostrar(*referencia, desde);
         const QStringList mostradas = lineasVisuales(*texto());
-        const QStringList esperadas = lineasEsperadas(*referencia, desde);
+        // The lines of the reference from `desde` in a box that holds it in one piece.
+        const QStringList esperadas =
+            prueba::lineasEnUnaCajaComo(*texto(), aQString(referencia->substr(desde)));
         ASSERT_GE(mostradas.size(), std::min<qsizetype>(CajaReferencia::kLineasPorTanda, esperadas.size()));
         EXPECT_EQ(mostradas, esperadas.mid(0, mostradas.size()));
         EXPECT_EQ(texto()->verticalScrollBar()->value(), 0);
@@ -120,7 +118,7 @@ TEST_F(CajaReferenciaTest, ScrollingToTheEndTakesInTheWholeReferenceInShortBlock
         lineasVisuales(*texto()); // what a repaint would lay out
         texto()->verticalScrollBar()->setValue(texto()->verticalScrollBar()->maximum());
     }
-    EXPECT_EQ(lineasVisuales(*texto()), lineasEsperadas(referencia, 5));
+    EXPECT_EQ(lineasVisuales(*texto()), prueba::lineasEnUnaCajaComo(*texto(), entera));
     EXPECT_EQ(mostrado(), entera);
     for (QTextBlock bloque = texto()->document()->begin(); bloque.isValid(); bloque = bloque.next()) {
         ASSERT_LE(static_cast<std::size_t>(bloque.length() - 1), parrafos::kLargoMaximo);
