@@ -111,5 +111,13 @@ TEST_F(PaginacionTest, TheEnterThatStartsARepetitionOnABoundaryShowsTheWholeText
     EXPECT_EQ(enter.paginacion.inicioPagina, 0u);
 }
 
+TEST_F(PaginacionTest, TheTurnCounterStopsAtItsLimit) {
+    empezar(letras(20 * kAncho));
+    std::tie(sesion.paginasPasadas, sesion.paginaPendiente) = std::tuple(kMaximoContador, true);
+    const Veredicto v = siguiente(); // 32767 + 1 is a multiple of 16
+    EXPECT_EQ(std::tuple(v.limiteAlcanzado, sesion.limiteAlcanzado, sesion.paginasPasadas),
+              std::tuple(true, true, kMaximoContador));
+}
+
 } // namespace
 } // namespace tecladas
