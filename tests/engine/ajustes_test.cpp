@@ -24,11 +24,7 @@ class IniciarEjecucionTest : public ::testing::TestWithParam<CasoInicio> {};
 TEST_P(IniciarEjecucionTest, ReadsAndChecksTheSettingsInOrderAndTouchesNothingWhenRefusing) {
     const CasoInicio& c = GetParam();
     SesionExamen s;
-    s.tiempoMax = 7;
-    s.puntMin = 1;
-    s.puntApr = 2;
-    s.puntMax = 3;
-    s.aciertos = 9;
+    std::tie(s.tiempoMax, s.puntMin, s.puntApr, s.puntMax, s.aciertos) = std::tuple(7, 1, 2, 3, 9);
     s.textoReferencia = u"antes";
     EXPECT_EQ(iniciarEjecucion(s, c.ajustes, std::u16string(c.texto)), c.rechazo);
     const bool empieza = c.rechazo == RechazoInicio::Ninguno;

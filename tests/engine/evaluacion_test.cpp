@@ -83,18 +83,15 @@ TEST_F(EvaluacionTest, RepeatModeOffersRepetitionAndOnlyEnterGoesOn) {
     EXPECT_TRUE(sesion.textoOculto.empty());
 
     const Veredicto x = teclear(U'x');
-    EXPECT_EQ(x.resultado, Resultado::Rechazada);
-    EXPECT_TRUE(x.errorContado);
-    EXPECT_EQ(x.esperado, kTeclaEnter) << "the Enter that repeats the text";
+    EXPECT_EQ(std::tuple(x.resultado, x.errorContado, x.esperado),
+              std::tuple(Resultado::Rechazada, true, kTeclaEnter))
+        << "only the Enter that repeats the text goes on";
 
     const Veredicto enter = teclear(kTeclaEnter);
-    EXPECT_EQ(enter.resultado, Resultado::Aceptada);
-    EXPECT_TRUE(enter.ampliado);
-    EXPECT_EQ(sesion.textoObjetivo, u"ab\r\nab");
-    EXPECT_EQ(sesion.textoEscrito, u"ab\r\n");
+    EXPECT_EQ(std::tuple(enter.resultado, enter.ampliado, sesion.textoObjetivo, sesion.textoEscrito,
+                         sesion.aciertos, sesion.errores),
+              std::tuple(Resultado::Aceptada, true, u"ab\r\nab", u"ab\r\n", 3, 1));
     EXPECT_TRUE(sesion.textoOculto.empty()) << "the Enter of a repetition is not measured";
-    EXPECT_EQ(sesion.aciertos, 3);
-    EXPECT_EQ(sesion.errores, 1);
 
     EXPECT_EQ(teclear(U"ab").fin, FinTexto::RepeticionOfrecida);
     teclear(kTeclaEnter);

@@ -113,10 +113,8 @@ TEST_F(PaginacionTest, TheEnterThatStartsARepetitionOnABoundaryShowsTheWholeText
 
 TEST_F(PaginacionTest, TheTurnCounterStopsAtItsLimit) {
     empezar(letras(20 * kAncho));
-    sesion.paginasPasadas = kMaximoContador;
-    sesion.paginaPendiente = true;
-    // 32767 + 1 is a multiple of 16.
-    const Veredicto v = siguiente();
+    std::tie(sesion.paginasPasadas, sesion.paginaPendiente) = std::tuple(kMaximoContador, true);
+    const Veredicto v = siguiente(); // 32767 + 1 is a multiple of 16
     EXPECT_EQ(std::tuple(v.limiteAlcanzado, sesion.limiteAlcanzado, sesion.paginasPasadas),
               std::tuple(true, true, kMaximoContador));
 }

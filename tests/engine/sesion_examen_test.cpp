@@ -20,13 +20,5 @@ TEST(SesionExamenTest, ANewRunResetsTheCountsAndTextsButKeepsTheSettingsAndThePe
               std::tuple(0, 0, 0, 0, false, u"", u"", u"nuevo", u"nuevo", 3, true));
 }
 
-TEST(SesionExamenTest, CountersNeverPassTheirLimit) {
-    std::int16_t c = kMaximoContador - 2;
-    EXPECT_TRUE(incrementarContador(c, 2));
-    EXPECT_EQ(c, kMaximoContador);
-    EXPECT_FALSE(incrementarContador(c));
-    EXPECT_EQ(c, kMaximoContador);
-}
-
 } // namespace
 } // namespace tecladas

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace tecladas {
 namespace {
@@ -15,9 +16,7 @@ using prueba::PrintTo;
 
 SesionExamen sesionPorDefecto() {
     SesionExamen s;
-    s.puntMin = 100;
-    s.puntApr = 280;
-    s.puntMax = 480;
+    std::tie(s.puntMin, s.puntApr, s.puntMax) = std::tuple(100, 280, 480);
     return s;
 }
 
@@ -51,9 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(NotaExactaTest, WideThresholdsDoNotOverflow) {
     SesionExamen s = sesionPorDefecto();
-    s.puntMin = 0;
-    s.puntApr = 1;
-    s.puntMax = 999;
+    std::tie(s.puntMin, s.puntApr, s.puntMax) = std::tuple(0, 1, 999);
     EXPECT_DOUBLE_EQ(calcularNota(998, s), 5 + 997.0 * 5 / 998);
 }
 
@@ -90,9 +87,7 @@ class NotaDeLaPruebaTest : public ::testing::TestWithParam<CasoPrueba> {};
 TEST_P(NotaDeLaPruebaTest, RateAndGradeOfAWholeRun) {
     const auto& c = GetParam();
     SesionExamen s = sesionPorDefecto();
-    s.segundos = c.segundos;
-    s.aciertos = c.aciertos;
-    s.errores = c.errores;
+    std::tie(s.segundos, s.aciertos, s.errores) = std::tie(c.segundos, c.aciertos, c.errores);
     EXPECT_DOUBLE_EQ(tecladasNetasPorMinuto(s), c.netas);
     EXPECT_DOUBLE_EQ(aCentesimas(notaDeLaPrueba(s)), c.nota);
 }

@@ -24,14 +24,10 @@ class EstadisticasTest : public ::testing::TestWithParam<CasoEstadisticas> {};
 TEST_P(EstadisticasTest, FiguresOfTheRefresh) {
     const auto& c = GetParam();
     SesionExamen s;
-    s.segundos = c.segundos;
-    s.aciertos = c.aciertos;
-    s.errores = c.errores;
+    std::tie(s.segundos, s.aciertos, s.errores) = std::tie(c.segundos, c.aciertos, c.errores);
     const Estadisticas e = calcularEstadisticas(s);
-    EXPECT_EQ(e.aciertos, c.aciertos);
-    EXPECT_EQ(e.errores, c.errores);
-    EXPECT_EQ(e.minutosEnteros, c.minutos);
-    EXPECT_EQ(e.segundosRestantes, c.resto);
+    EXPECT_EQ(std::tuple(e.aciertos, e.errores, e.minutosEnteros, e.segundosRestantes),
+              std::tuple(c.aciertos, c.errores, c.minutos, c.resto));
     EXPECT_NEAR(e.aciertosPorMinuto, c.porMinuto, 0.005);
     EXPECT_NEAR(e.tecladasNetasMin, c.netas, 0.005);
 }

@@ -100,7 +100,6 @@ TEST_F(CajaEscrituraTest, NothingButAJudgedKeyChangesTheBox) {
         EXPECT_EQ(ventana->sesion().aciertos, 1);
         EXPECT_EQ(registro->pitidos, pitidos + (intento.juzgado ? 1 : 0));
     }
-    EXPECT_FALSE(textoact()->viewport()->acceptDrops());
     QGuiApplication::clipboard()->clear();
 }
 
@@ -154,7 +153,6 @@ TEST_F(CajaEscrituraTest, ALongParagraphIsSplitWhereItWrapsWithoutShowingOrCopyi
         ventana->cmdDetener_Click();
     }
     EXPECT_EQ(textoact()->textCursor().position(), textoact()->document()->characterCount() - 1);
-    EXPECT_EQ(leido->cursorPosition(), texto.size());
     leido->setSelection(0, 1, 2000);
     EXPECT_EQ(textoact()->textCursor().selectedText().size(), 2000) << "1999 characters and a split";
 

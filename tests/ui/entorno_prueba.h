@@ -25,9 +25,7 @@ public:
         QStringList destinosPropuestos; ///< the paths the save dialogs started at
         QString destinoElegido;         ///< what the save dialog answers ("" = cancel)
         QStringList preguntas;
-        bool respuesta = true; ///< "Sí" to every question
-        /// Runs as the file dialog closes, before the window reads the chosen file.
-        std::function<void()> alElegir;
+        bool respuesta = true;      ///< "Sí" to every question
         bool cancelarCarga = false; ///< the user cancels the reading of the chosen file
         /// Runs while a message box would be open, to see the window behind it.
         std::function<void(const QString&)> alMostrar;
@@ -41,9 +39,6 @@ public:
     QString elegirArchivo(QWidget*, const QString& titulo, const QString& filtro) override {
         registro_->titulosDialogo.append(titulo);
         registro_->filtrosDialogo.append(filtro);
-        if (registro_->alElegir) {
-            registro_->alElegir();
-        }
         return registro_->archivoElegido;
     }
     bool esperarCarga(QWidget*, QFuture<void> carga) override {

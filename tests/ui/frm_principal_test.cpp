@@ -78,7 +78,6 @@ TEST_F(FrmPrincipalTest, StartsIdleWithTheDefaultsTheWelcomeTextAndTheLayout) {
     expectEnCurso(false);
     EXPECT_EQ(ventana->windowTitle(),
               u"Tecladas - Simulación del examen de mecanografía de Auxiliar Administrativo"_s);
-    EXPECT_EQ(ventana->size(), QSize(727, 551));
     EXPECT_TRUE(control<QCheckBox>("chkRepetirTexto")->isChecked());
     QStringList ajustes;
     for (const char* nombre : {"maskTiempo", "MaskPuntMin", "MaskPuntApr", "MaskPuntMax"}) {
@@ -87,14 +86,6 @@ TEST_F(FrmPrincipalTest, StartsIdleWithTheDefaultsTheWelcomeTextAndTheLayout) {
     EXPECT_EQ(ajustes.join(u'|'), u" 1|100|280|480"_s);
     EXPECT_EQ(texto()->toPlainText(), bienvenidaMostrada());
     EXPECT_EQ(texto()->document()->blockCount(), 4) << "three line breaks";
-
-    for (const QPlainTextEdit* caja : std::initializer_list<const QPlainTextEdit*>{texto(), textoact()}) {
-        EXPECT_EQ(QFontInfo(caja->font()).family(), u"Liberation Mono"_s);
-    }
-    for (const char* resultado : {"lblError", "lblPuntuacion", "lblNota"}) {
-        EXPECT_EQ(etiqueta(resultado)->palette().color(QPalette::WindowText), QColor(255, 0, 0)) << resultado;
-    }
-    EXPECT_EQ(textoact()->viewport()->cursor().shape(), Qt::ForbiddenCursor);
 
     caja("maskTiempo")->clear();
     QTest::keyClicks(caja("maskTiempo"), u"a7x5b9"_s);
@@ -186,6 +177,7 @@ TEST_F(FrmPrincipalTest, EveryEndingShowsTheFiguresAndGradeThenItsMessageAndStar
 TEST_F(FrmPrincipalTest, AWrongKeyBeepsAndTurnsRedUntilEnterRepeatsTheText) {
     iniciarCon(u"Hola"_s, true);
     escribir(u"Hola"_s);
+    EXPECT_EQ(cifras(), QString()) << "only the clock shows the figures";
     EXPECT_EQ(etiqueta("lblError")->text(), textos::avisoRepetir());
     pulsar(u'x'); // at the end of the text only Enter goes on
     EXPECT_EQ(registro->pitidos, 1);
@@ -198,18 +190,6 @@ TEST_F(FrmPrincipalTest, AWrongKeyBeepsAndTurnsRedUntilEnterRepeatsTheText) {
     EXPECT_EQ(colorTexto(), QColor(Qt::black));
     EXPECT_EQ(colorEstado(), QColor(Qt::black));
     EXPECT_TRUE(etiqueta("lblError")->text().isEmpty());
-    EXPECT_TRUE(reloj()->isActive());
-}
-
-TEST_F(FrmPrincipalTest, TicksRefreshTheFiguresAndKeysDoNot) {
-    iniciarCon(u"Texto de prueba"_s);
-    escribir(u"Texto"_s);
-    EXPECT_EQ(cifras(), QString());
-    // More errors than hits cannot be typed: set the counters, for a negative rate.
-    sesionModificable().aciertos = 10;
-    sesionModificable().errores = 40;
-    ticks(59);
-    EXPECT_EQ(cifras(), u"10 40 0 59 10,17 -30,51"_s);
     EXPECT_TRUE(reloj()->isActive());
 }
 
@@ -237,12 +217,6 @@ TEST_F(FrmPrincipalTest, ClickingTheLockedReferenceOrPressingStopOffItGivesTheFo
     iniciarCon(u"abc def"_s);
     QTest::mouseClick(texto()->viewport(), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_TRUE(textoact()->hasFocus());
-    escribir(u"abc"_s);
-    QTest::mouseClick(textoact()->viewport(), Qt::LeftButton, {}, QPoint(3, 5));
-    QCoreApplication::processEvents();
-    pulsar(u' ');
-    EXPECT_EQ(textoact()->toPlainText(), u"abc "_s) << "typed at the end whatever the caret";
-    EXPECT_EQ(textoact()->textCursor().position(), 4);
     QTest::mousePress(boton("cmdDetener"), Qt::LeftButton);
     QTest::mouseRelease(boton("cmdDetener"), Qt::LeftButton, {}, QPoint(-9, -9)); // released off it
     EXPECT_TRUE(textoact()->hasFocus());

@@ -19,6 +19,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QValueAxis>
 
 #include <functional>
 #include <tuple>
@@ -176,7 +177,7 @@ TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
             punt_max INTEGER NOT NULL, repetir INTEGER NOT NULL, fin INTEGER NOT NULL,
             fallados TEXT NOT NULL DEFAULT '');
             INSERT INTO pruebas VALUES(1, '2026-11-30T10:00:00', 'examen.txt', '00000000000000ff', 2, 120,
-            800, 40, 400, 380, 7.5, 100, 280, 480, 1, 1, '116:2 13:1');
+            800, 40, 400, 380, 7.5, 100, 280, 480, 1, 1, '116:2 65:0 13:1');
             PRAGMA user_version=1)"_s;
         for (const QString& orden : ordenes.split(u';')) {
             ASSERT_TRUE(q.exec(orden)) << orden.toStdString();
@@ -192,10 +193,18 @@ TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
     EXPECT_EQ(pruebas[0].fecha, QDateTime(QDate(2026, 11, 30), QTime(10, 0)));
     EXPECT_EQ(std::tuple(r.huella, r.aciertos, r.tecladasNetasMin, r.nota, r.fin),
               std::tuple(0xffu, 800, 380.0, 7.5, FinPrueba::TiempoAgotado));
-    EXPECT_EQ(r.fallados, (std::vector<CaracterFallado>{{13, 1}, {U't', 2}}));
-    QSqlQuery version(QSqlDatabase::database(historial.conexion()));
-    ASSERT_TRUE(version.exec(u"PRAGMA user_version"_s) && version.next());
-    EXPECT_EQ(version.value(0).toInt(), Historial::kVersion);
+    QSqlQuery q(QSqlDatabase::database(historial.conexion()));
+    ASSERT_TRUE(q.exec(u"PRAGMA user_version"_s) && q.next());
+    EXPECT_EQ(q.value(0).toInt(), Historial::kVersion);
+    // Missed characters of a run that is gone belong to no other run.
+    ASSERT_TRUE(q.exec(u"INSERT INTO fallos VALUES(0, 65, 3)"_s));
+    ASSERT_EQ(historial.leer(pruebas), QString());
+    EXPECT_EQ(pruebas[0].resumen.fallados, (std::vector<CaracterFallado>{{13, 1}, {U't', 2}}));
+    // A file of a newer version is left alone, and said so every time.
+    ASSERT_TRUE(q.exec(u"PRAGMA user_version=%1"_s.arg(Historial::kVersion + 1)));
+    Historial nuevo(ruta);
+    EXPECT_EQ(nuevo.leer(pruebas), textos::historialMasNuevo());
+    EXPECT_EQ(nuevo.leer(pruebas), textos::historialMasNuevo());
 }
 
 TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
@@ -225,8 +234,9 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     EXPECT_EQ(celda(0, 6), u"279,25"_s) << "newest first, in the Spanish format";
 
     QStringList lineas;
-    const QList<QAbstractSeries*> series = frm->findChild<QChartView*>(u"grafico"_s)->chart()->series();
-    for (QAbstractSeries* s : series) {
+    const QChart* grafico = frm->findChild<QChartView*>(u"grafico"_s)->chart();
+    EXPECT_EQ(static_cast<QValueAxis*>(grafico->axes(Qt::Horizontal).value(0))->tickCount(), 5) << "0 to 4";
+    for (QAbstractSeries* s : grafico->series()) {
         QStringList valores;
         for (const QPointF& p : static_cast<QLineSeries*>(s)->points()) {
             valores << QString::number(p.y());
@@ -271,7 +281,8 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     pdftotext.start(u"pdftotext"_s, {registro->destinoElegido, u"-"_s});
     ASSERT_TRUE(pdftotext.waitForFinished());
     const QString impreso = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    EXPECT_TRUE(impreso.contains(textos::tituloHistorial()) && impreso.contains(u"279,25"_s))
+    EXPECT_TRUE(impreso.contains(textos::tituloHistorial()) && impreso.contains(u"Aciertos/Min."_s) &&
+                impreso.contains(u"279,25"_s))
         << impreso.toStdString();
 
     tabla->selectRow(0);

@@ -19,7 +19,7 @@ protected:
     QTemporaryDir carpeta;
 };
 
-TEST_F(ImpresionTest, WithoutAPrinterOffersADatedPdfAmongTheDocumentsAndCancelChangesNothing) {
+TEST_F(ImpresionTest, WithoutAPrinterADatedPdfIsOfferedAndHoldsTheWholeWindowAcrossThePage) {
     QTest::mouseClick(boton("cmdImprimir"), Qt::LeftButton);
     EXPECT_EQ(registro->titulosDialogo, QStringList{textos::guardarComoPdf()});
     const QString propuesto = registro->destinosPropuestos.value(0);
@@ -29,9 +29,8 @@ TEST_F(ImpresionTest, WithoutAPrinterOffersADatedPdfAmongTheDocumentsAndCancelCh
                 propuesto.endsWith(u".pdf"_s));
     EXPECT_TRUE(registro->errores.isEmpty());
     expectEnCurso(false);
-}
 
-TEST_F(ImpresionTest, ThePageHoldsTheWholeWindowAcrossItsWidthCentred) {
+    // The page holds the whole window across its width, centred.
     registro->destinoElegido = carpeta.filePath(u"ventana"_s); // the extension is added
     const QString pdf = carpeta.filePath(u"ventana.pdf"_s);
     QTest::mouseClick(boton("cmdImprimir"), Qt::LeftButton);

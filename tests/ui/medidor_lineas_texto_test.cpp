@@ -8,8 +8,6 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
-#include <algorithm>
-
 namespace tecladas {
 namespace {
 
@@ -23,20 +21,6 @@ int lineaDelFinalEnCaja(const QPlainTextEdit& caja) {
                       : bloque.layout()->lineForTextPosition(bloque.length() - 1).lineNumber() + 1;
     }
     return lineas;
-}
-
-/// The line count laid out from scratch, paragraph by paragraph: what the incremental count of
-/// `lineaDelFinal` must always agree with.
-int lineaDelFinalCompleta(const MedidorLineasTexto& medidor, std::u16string_view buffer) {
-    int lineas = 0;
-    for (std::size_t inicio = 0;;) {
-        const std::size_t cr = std::min(buffer.find(u'\r', inicio), buffer.size());
-        lineas += medidor.medirParrafo(buffer.substr(inicio, cr - inicio)).lineas;
-        if (cr == buffer.size()) {
-            return lineas;
-        }
-        inicio = cr + 1;
-    }
 }
 
 using MedidorLineasTextoTest = prueba::VentanaPrueba;
@@ -61,7 +45,6 @@ TEST_F(MedidorLineasTextoTest, AgreesWithTheBoxOnEveryPrefixOfTheWelcomeAndALong
             prefijo += c.unicode();
             const int esperado = lineaDelFinalEnCaja(caja);
             ASSERT_EQ(medidor.lineaDelFinal(prefijo), esperado) << "prefix of " << prefijo.size();
-            ASSERT_EQ(lineaDelFinalCompleta(medidor, prefijo), esperado) << "prefix of " << prefijo.size();
         }
     }
 }
