@@ -19,7 +19,7 @@ protected:
     QTemporaryDir carpeta;
 };
 
-TEST_F(ImpresionTest, WithoutAPrinterADatedPdfIsOfferedAndHoldsTheWholeWindowAcrossThePage) {
+TEST_F(ImpresionTest, WithoutAPrinterOffersADatedPdfAmongTheDocumentsAndCancelChangesNothing) {
     QTest::mouseClick(boton("cmdImprimir"), Qt::LeftButton);
     EXPECT_EQ(registro->titulosDialogo, QStringList{textos::guardarComoPdf()});
     const QString propuesto = registro->destinosPropuestos.value(0);
@@ -29,8 +29,10 @@ TEST_F(ImpresionTest, WithoutAPrinterADatedPdfIsOfferedAndHoldsTheWholeWindowAcr
                 propuesto.endsWith(u".pdf"_s));
     EXPECT_TRUE(registro->errores.isEmpty());
     expectEnCurso(false);
+}
 
-    // The page holds the whole window across its width, centred.
+// Apart from the test above: in one process together they make LeakSanitizer's tracer crash at exit.
+TEST_F(ImpresionTest, ThePageHoldsTheWholeWindowAcrossItsWidthCentred) {
     registro->destinoElegido = carpeta.filePath(u"ventana"_s); // the extension is added
     const QString pdf = carpeta.filePath(u"ventana.pdf"_s);
     QTest::mouseClick(boton("cmdImprimir"), Qt::LeftButton);
