@@ -200,7 +200,7 @@ TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
     ASSERT_TRUE(q.exec(u"INSERT INTO fallos VALUES(0, 65, 3)"_s));
     ASSERT_EQ(historial.leer(pruebas), QString());
     EXPECT_EQ(pruebas[0].resumen.fallados, (std::vector<CaracterFallado>{{13, 1}, {U't', 2}}));
-    // A file of a newer version is left alone, and said so every time.
+    // A file of a newer version is refused, and said so every time.
     ASSERT_TRUE(q.exec(u"PRAGMA user_version=%1"_s.arg(Historial::kVersion + 1)));
     Historial nuevo(ruta);
     EXPECT_EQ(nuevo.leer(pruebas), textos::historialMasNuevo());
