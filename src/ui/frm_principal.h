@@ -36,7 +36,6 @@ public:
     /// Colours of the status line and the reference text.
     static QColor colorError() { return QColor(231, 3, 0); }
     static QColor colorNormal() { return QColor(0, 0, 0); }
-    static QColor colorResultados() { return QColor(255, 0, 0); }
 
 public Q_SLOTS:
     // Public for the tests, which tick the clock by hand and deliver the events that queue up
