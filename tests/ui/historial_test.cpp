@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -24,18 +25,33 @@
 #include <functional>
 #include <tuple>
 
+#if !defined(Q_OS_WIN)
 #include <unistd.h>
+#endif
 
 namespace tecladas {
 namespace {
 
 using namespace Qt::StringLiterals;
 
+/// Root writes anywhere, and Windows ignores a folder's read-only mark.
+bool escribeEnTodo() {
+#if defined(Q_OS_WIN)
+    return true;
+#else
+    return ::geteuid() == 0;
+#endif
+}
+
 /// The exam window with a history of its own, in a data folder made for each test.
 class HistorialTest : public prueba::VentanaPrueba {
 protected:
     void SetUp() override {
-        qputenv("XDG_DATA_HOME", datos.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", temporal.path().toLocal8Bit());
+#if defined(Q_OS_WIN)
+        QDir(datos.path()).removeRecursively();
+        QDir().mkpath(datos.path());
+#endif
         VentanaPrueba::SetUp();
     }
     void TearDown() override {
@@ -58,7 +74,15 @@ protected:
         QFile archivo(ruta);
         ASSERT_TRUE(archivo.open(QIODevice::WriteOnly) && archivo.write(bytes) == bytes.size());
     }
-    QTemporaryDir datos;
+    QTemporaryDir temporal;
+    /// The folder that holds the program's data folder. Windows has no variable for it: there
+    /// it is Qt's test-mode folder under %APPDATA% (see main.cpp), emptied for each test.
+#if defined(Q_OS_WIN)
+    const QDir datos{
+        QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/../.."_s)};
+#else
+    const QDir datos{temporal.path()};
+#endif
     const QByteArray anterior = qgetenv("XDG_DATA_HOME");
 };
 
@@ -129,7 +153,7 @@ TEST_F(HistorialTest, AFailureIsToldOnceAndADamagedFileIsMovedAsideWhole) {
         // Root writes anywhere: only another user sees the read-only folder (see como_nobody.sh).
         // clang-format off
         {"data_folder_blocked_by_a_file", [&] { QFile(datos.filePath(u"Tecladas"_s)).open(QIODevice::WriteOnly); }, textos::historialNoGuardado() + textos::carpetaNoSeCrea(datos.filePath(u"Tecladas/Tecladas"_s)), 0},
-        {"read_only_folder", [&] { QDir().mkpath(carpeta), QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::ExeOwner); }, geteuid() == 0 ? QString() : textos::historialNoGuardado() + textos::historialSinPermiso(carpeta + u"/historial.sqlite"_s), geteuid() == 0 ? 2u : 0u},
+        {"read_only_folder", [&] { QDir().mkpath(carpeta), QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::ExeOwner); }, escribeEnTodo() ? QString() : textos::historialNoGuardado() + textos::historialSinPermiso(carpeta + u"/historial.sqlite"_s), escribeEnTodo() ? 2u : 0u},
         {"damaged_file", [&] { QDir().mkpath(carpeta), guardarArchivo(carpeta + u"/historial.sqlite"_s, basura); }, u"apartado"_s, 2}};
     // clang-format on
     for (const auto& c : casos) {
