@@ -143,7 +143,7 @@ construir_qt() {
     arbol="$(find "$obra/fuentes" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -1)"
     local registro="$obra/construccion.log"
     echo "Registro: $registro"
-    rm -rf "$obra/build"
+    # A build cut short (a closed session, a reboot) goes on where it stopped.
     {
         cmake -S "$arbol" -B "$obra/build" -G Ninja \
             -DCMAKE_TOOLCHAIN_FILE="$raiz/cmake/mingw-w64-x86_64.cmake" \
@@ -169,6 +169,7 @@ construir_qt() {
     } >"$registro" 2>&1 || {
         tail -40 "$registro" >&2
         echo "La construcción de Qt para Windows falló; el registro completo está en $registro." >&2
+        echo "Para empezarla de nuevo desde cero, borre $obra/build." >&2
         exit 1
     }
     touch "$qt_win/.completo"
