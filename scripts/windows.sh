@@ -13,6 +13,7 @@
 set -euo pipefail
 
 raiz="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$raiz" # the presets are read from the current folder
 modo="${1:-}"
 case "$modo" in
     "" | --pruebas | --solo-qt) ;;
@@ -208,7 +209,7 @@ export WINEPATH="Z:$qt_win/bin;Z:$runtime_gcc;Z:/usr/$mingw/lib"
 
 build="$raiz/build-windows"
 paso "Tecladas para Windows"
-cmake --preset windows -S "$raiz" >/dev/null
+cmake --preset windows >/dev/null
 cmake --build --preset windows --parallel "$trabajos"
 
 # --- The portable folder, the zip and the installer --------------------------------------------
