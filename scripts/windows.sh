@@ -174,6 +174,7 @@ construir_qt() {
         exit 1
     }
     touch "$qt_win/.completo"
+    echo "Qt para Windows construido en $((SECONDS / 60)) minutos."
     # The sources and the build tree take several gigabytes and are not needed again.
     rm -rf "$obra/build"
 }
@@ -256,6 +257,7 @@ makensis -V2 -DVERSION="$version" -DCARPETA="$portable" -DICONO="$raiz/data/icon
     -DSALIDA="$instalador" "$raiz/packaging/windows/tecladas.nsi" >/dev/null
 echo "$zip_portable"
 echo "$instalador"
+echo "Hecho en $((SECONDS / 60)) minutos."
 
 [ "$modo" = --pruebas ] || exit 0
 
