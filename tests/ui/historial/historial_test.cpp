@@ -1,0 +1,298 @@
+#include "ventana_prueba.h"
+
+#include "grading/resumen_prueba.h"
+#include "ui/escritorio/conversion.h"
+#include "ui/historial/frm_historial.h"
+#include "ui/historial/historial.h"
+#include "ui/historial/textos_historial.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLineSeries>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QValueAxis>
+
+#include <functional>
+#include <tuple>
+
+#include <unistd.h>
+
+namespace tecladas {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+/// The whole program, with a history of its own in a folder made for each test.
+class HistorialTest : public prueba::VentanaPrueba {
+protected:
+    void SetUp() override { ASSERT_TRUE(abrir(ruta())); }
+    QString ruta() const { return datos.filePath(u"historial.sqlite"_s); }
+    /// What another window of the program would read.
+    std::vector<PruebaGuardada> leidas() const {
+        Historial otra(ruta());
+        std::vector<PruebaGuardada> pruebas;
+        EXPECT_EQ(otra.leer(pruebas), QString());
+        return pruebas;
+    }
+    void pegar(const QString& referencia) {
+        QGuiApplication::clipboard()->setText(referencia);
+        texto()->selectAll();
+        texto()->paste();
+    }
+    static void guardarArchivo(const QString& ruta, const QByteArray& bytes) {
+        QFile archivo(ruta);
+        ASSERT_TRUE(archivo.open(QIODevice::WriteOnly) && archivo.write(bytes) == bytes.size());
+    }
+    QTemporaryDir datos;
+};
+
+TEST_F(HistorialTest, EveryEndingIsKeptWithItsFiguresTextAndMissedCharacters) {
+    QTemporaryDir carpeta;
+    const QString examen = carpeta.filePath(u"examen.txt"_s);
+    guardarArchivo(examen, "uno dos");
+    const struct {
+        const char* nombre;
+        QString archivo, pegado, teclas;
+        int segundos;
+        bool repetir;
+        FinPrueba fin;
+        QString texto;
+        std::vector<CaracterFallado> fallados;
+    } casos[] = {
+        // clang-format off
+        {"welcome_time_up", {}, {}, u"Esxx"_s, 60, true, FinPrueba::TiempoAgotado, textos::textoBienvenida(), {{U't', 1}}},
+        {"file_stopped", examen, {}, u"unx"_s, 3, true, FinPrueba::Detenida, u"examen.txt"_s, {{U'o', 1}}},
+        {"pasted_completed", {}, u"a\nb"_s, u"axa\nxb"_s, 3, false, FinPrueba::TextoCompletado, textos::textoPegado(), {{13, 1}, {U'b', 1}}}};
+    // clang-format on
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        registro->archivoElegido = c.archivo;
+        if (!c.archivo.isEmpty()) {
+            QTest::mouseClick(boton("cmdCargar"), Qt::LeftButton);
+        }
+        if (!c.pegado.isEmpty()) {
+            pegar(c.pegado);
+        }
+        control<QCheckBox>("chkRepetirTexto")->setChecked(c.repetir);
+        iniciar();
+        escribir(c.teclas);
+        ticks(c.segundos);
+        ventana->cmdDetener_Click(); // nothing when the run has ended
+
+        const std::vector<PruebaGuardada> guardadas = leidas();
+        ASSERT_FALSE(guardadas.empty());
+        const ResumenPrueba& r = guardadas.back().resumen;
+        EXPECT_EQ(std::tuple(guardadas.back().texto, r.fin, r.fallados, r.repetir, r.minutos, r.puntMin,
+                             r.puntApr, r.puntMax),
+                  std::tuple(c.texto, c.fin, c.fallados, c.repetir, 1, 100, 280, 480));
+        EXPECT_EQ(QStringList({QString::number(r.aciertos), QString::number(r.errores),
+                               dosDecimales(r.tecladasNetasMin), dosDecimales(r.nota)}),
+                  QStringList({caja("txtAciertos")->text(), caja("txtErrores")->text(),
+                               etiqueta("lblPuntuacion")->text(), etiqueta("lblNota")->text()}));
+        EXPECT_TRUE(guardadas.back().fecha.secsTo(QDateTime::currentDateTime()) < 5);
+    }
+    // A second window of the program records beside the first and reads every run.
+    const auto segunda = crearPrograma(std::make_unique<prueba::EntornoPrueba>(registro), ruta());
+    segunda->findChild<QPushButton*>(u"cmdIniciar"_s)->click();
+    segunda->cmdDetener_Click();
+    EXPECT_EQ(leidas().size(), std::size(casos) + 1);
+    EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
+}
+
+TEST_F(HistorialTest, AFailureIsToldOnceAndADamagedFileIsMovedAsideWhole) {
+    const QString carpeta = datos.filePath(u"Tecladas/Tecladas"_s);
+    const QByteArray basura = QByteArray("esto no es una base de datos\n").repeated(200);
+    const struct {
+        const char* nombre;
+        std::function<void()> preparar;
+        QString mensaje;
+        std::size_t guardadas;
+    } casos[] = {
+        // Root writes anywhere: only another user sees the read-only folder (see como_nobody.sh).
+        // clang-format off
+        {"data_folder_blocked_by_a_file", [&] { QFile(datos.filePath(u"Tecladas"_s)).open(QIODevice::WriteOnly); }, textos::historialNoGuardado() + textos::carpetaNoSeCrea(datos.filePath(u"Tecladas/Tecladas"_s)), 0},
+        {"read_only_folder", [&] { QDir().mkpath(carpeta), QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::ExeOwner); }, geteuid() == 0 ? QString() : textos::historialNoGuardado() + textos::historialSinPermiso(carpeta + u"/historial.sqlite"_s), geteuid() == 0 ? 2u : 0u},
+        {"damaged_file", [&] { QDir().mkpath(carpeta), guardarArchivo(carpeta + u"/historial.sqlite"_s, basura); }, u"apartado"_s, 2}};
+    // clang-format on
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        QFile::setPermissions(carpeta,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QDir(datos.path()).removeRecursively();
+        QDir().mkpath(datos.path());
+        c.preparar();
+        ASSERT_TRUE(abrir(carpeta + u"/historial.sqlite"_s)); // a new program, on the folder as prepared
+        for (int prueba = 0; prueba < 2; ++prueba) {
+            iniciarCon(u"ab"_s);
+            escribir(u"ab"_s);
+            EXPECT_EQ(caja("txtAciertos")->text(), u"2"_s) << "the results stay on screen";
+        }
+        if (c.mensaje == u"apartado"_s) {
+            const QStringList apartados = QDir(carpeta).entryList({u"historial-dañado-*.sqlite"_s});
+            ASSERT_EQ(apartados.size(), 1);
+            QFile apartado(QDir(carpeta).filePath(apartados[0]));
+            ASSERT_TRUE(apartado.open(QIODevice::ReadOnly));
+            EXPECT_EQ(apartado.readAll(), basura);
+            EXPECT_EQ(registro->errores, QStringList{textos::historialApartado(apartado.fileName())});
+        } else {
+            EXPECT_EQ(registro->errores, c.mensaje.isEmpty() ? QStringList() : QStringList{c.mensaje});
+        }
+        QFile::setPermissions(carpeta,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (c.guardadas > 0) {
+            Historial otra(carpeta + u"/historial.sqlite"_s);
+            std::vector<PruebaGuardada> pruebas;
+            EXPECT_EQ(otra.leer(pruebas), QString());
+            EXPECT_EQ(pruebas.size(), c.guardadas);
+        }
+    }
+}
+
+TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
+    const QString ruta = datos.filePath(u"antiguo.sqlite"_s);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"version1"_s);
+        db.setDatabaseName(ruta);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        const QString ordenes = uR"(CREATE TABLE pruebas(id INTEGER PRIMARY KEY, fecha TEXT NOT NULL,
+            texto TEXT NOT NULL, huella TEXT NOT NULL, minutos INTEGER NOT NULL, segundos INTEGER NOT NULL,
+            aciertos INTEGER NOT NULL, errores INTEGER NOT NULL, aciertos_min REAL NOT NULL,
+            netas_min REAL NOT NULL, nota REAL NOT NULL, punt_min INTEGER NOT NULL, punt_apr INTEGER NOT NULL,
+            punt_max INTEGER NOT NULL, repetir INTEGER NOT NULL, fin INTEGER NOT NULL,
+            fallados TEXT NOT NULL DEFAULT '');
+            INSERT INTO pruebas VALUES(1, '2026-11-30T10:00:00', 'examen.txt', '00000000000000ff', 2, 120,
+            800, 40, 400, 380, 7.5, 100, 280, 480, 1, 1, '116:2 65:0 13:1');
+            PRAGMA user_version=1)"_s;
+        for (const QString& orden : ordenes.split(u';')) {
+            ASSERT_TRUE(q.exec(orden)) << orden.toStdString();
+        }
+    }
+    QSqlDatabase::removeDatabase(u"version1"_s);
+
+    Historial historial(ruta);
+    std::vector<PruebaGuardada> pruebas;
+    ASSERT_EQ(historial.leer(pruebas), QString());
+    ASSERT_EQ(pruebas.size(), 1u);
+    const ResumenPrueba& r = pruebas[0].resumen;
+    EXPECT_EQ(pruebas[0].fecha, QDateTime(QDate(2026, 11, 30), QTime(10, 0)));
+    EXPECT_EQ(std::tuple(r.huella, r.aciertos, r.tecladasNetasMin, r.nota, r.fin),
+              std::tuple(0xffu, 800, 380.0, 7.5, FinPrueba::TiempoAgotado));
+    QSqlQuery q(QSqlDatabase::database(historial.conexion()));
+    ASSERT_TRUE(q.exec(u"PRAGMA user_version"_s) && q.next());
+    EXPECT_EQ(q.value(0).toInt(), Historial::kVersion);
+    // Missed characters of a run that is gone belong to no other run.
+    ASSERT_TRUE(q.exec(u"INSERT INTO fallos VALUES(0, 65, 3)"_s));
+    ASSERT_EQ(historial.leer(pruebas), QString());
+    EXPECT_EQ(pruebas[0].resumen.fallados, (std::vector<CaracterFallado>{{13, 1}, {U't', 2}}));
+    // A file of a newer version is refused, and said so every time.
+    ASSERT_TRUE(q.exec(u"PRAGMA user_version=%1"_s.arg(Historial::kVersion + 1)));
+    Historial nuevo(ruta);
+    EXPECT_EQ(nuevo.leer(pruebas), textos::historialMasNuevo());
+    EXPECT_EQ(nuevo.leer(pruebas), textos::historialMasNuevo());
+}
+
+TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
+    Historial historial(ruta());
+    const std::tuple<QString, std::uint64_t, double, double, std::vector<CaracterFallado>> pruebas[] = {
+        {u"a.txt"_s, 1, 150.5, 1.39, {{U'e', 2}, {13, 1}}},
+        {u"b.txt"_s, 2, 380, 7.5, {{U'e', 1}, {U'ñ', 4}}},
+        {u"a.txt"_s, 1, 279.25, 4.96, {{13, 1}}}};
+    int dia = 1;
+    for (const auto& [texto, huella, netas, nota, fallados] : pruebas) {
+        ResumenPrueba r;
+        std::tie(r.huella, r.tecladasNetasMin, r.nota, r.fallados) = std::tie(huella, netas, nota, fallados);
+        ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 12, dia++), QTime(9, 0)), texto, r), QString());
+    }
+    ponerAjustes(u" 1"_s, u"120"_s, u"300"_s, u"450"_s);
+    QTest::mouseClick(boton("cmdHistorial"), Qt::LeftButton);
+    auto* frm = ventana->findChild<frm_historial*>(u"frm_historial"_s);
+    ASSERT_NE(frm, nullptr);
+    EXPECT_TRUE(frm->isVisible() && !frm->isModal() && frm->windowTitle() == textos::tituloHistorial());
+    auto* tabla = frm->findChild<QTableView*>(u"tablaPruebas"_s);
+    auto celda = [tabla](int fila, int columna) {
+        return tabla->model()->index(fila, columna).data().toString();
+    };
+    ASSERT_EQ(tabla->model()->rowCount(), 3);
+    EXPECT_EQ(celda(0, 0),
+              QLocale().toString(QDateTime(QDate(2026, 12, 3), QTime(9, 0)), QLocale::ShortFormat));
+    EXPECT_EQ(celda(0, 6), u"279,25"_s) << "newest first, in the Spanish format";
+
+    QStringList lineas;
+    const QChart* grafico = frm->findChild<QChartView*>(u"grafico"_s)->chart();
+    EXPECT_EQ(static_cast<QValueAxis*>(grafico->axes(Qt::Horizontal).value(0))->tickCount(), 5) << "0 to 4";
+    for (QAbstractSeries* s : grafico->series()) {
+        QStringList valores;
+        for (const QPointF& p : static_cast<QLineSeries*>(s)->points()) {
+            valores << QString::number(p.y());
+        }
+        lineas << s->name() + u": "_s + valores.join(u' ');
+    }
+    EXPECT_EQ(lineas, QStringList({u"Tecladas exactas por minuto: 150.5 380 279.25"_s,
+                                   u"Mínimo para puntuar (120): 120 120"_s, u"Aprobado (300): 300 300"_s,
+                                   u"Nota Máxima (450): 450 450"_s}));
+    auto* fallos = frm->findChild<QTableWidget*>(u"tablaFallos"_s);
+    auto fallo = [fallos](int fila) {
+        return fallos->item(fila, 0)->text() + u' ' + fallos->item(fila, 1)->text();
+    };
+    EXPECT_EQ(QStringList({fallo(0), fallo(1), fallo(2)}), QStringList({u"ñ 4"_s, u"e 3"_s, u"Intro 2"_s}));
+
+    auto* eleccion = frm->findChild<QComboBox*>(u"cmbTexto"_s);
+    eleccion->setCurrentIndex(1);
+    EXPECT_EQ(eleccion->currentText(), u"a.txt (2 pruebas)"_s);
+    EXPECT_EQ(tabla->model()->rowCount(), 2);
+    EXPECT_EQ(QStringList({fallo(0), fallo(1)}), QStringList({u"Intro 2"_s, u"e 2"_s}))
+        << "ties in code order";
+    tabla->sortByColumn(7, Qt::AscendingOrder);
+    EXPECT_EQ(QStringList({celda(0, 7), celda(1, 7)}), QStringList({u"1,39"_s, u"4,96"_s}));
+
+    QTemporaryDir salida;
+    registro->destinoElegido = salida.filePath(u"historial.csv"_s);
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdExportar"_s), Qt::LeftButton);
+    QFile csv(registro->destinoElegido);
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QByteArray contenido = csv.readAll();
+    EXPECT_TRUE(contenido.startsWith("\xEF\xBB\xBF"
+                                     "Fecha;Texto;"));
+    const QStringList filas = QString::fromUtf8(contenido).split(u"\r\n"_s, Qt::SkipEmptyParts);
+    ASSERT_EQ(filas.size(), 3);
+    EXPECT_EQ(QStringList({filas[1].section(u';', 0, 0), filas[1].section(u';', 7, 7),
+                           filas[2].section(u';', 0, 0), filas[2].section(u';', 7, 7)}),
+              QStringList({u"01/12/2026 09:00:00"_s, u"150,50"_s, u"03/12/2026 09:00:00"_s, u"279,25"_s}));
+
+    registro->destinoElegido = salida.filePath(u"historial.pdf"_s);
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdImprimir"_s), Qt::LeftButton);
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {registro->destinoElegido, u"-"_s});
+    ASSERT_TRUE(pdftotext.waitForFinished());
+    const QString impreso = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    EXPECT_TRUE(impreso.contains(textos::tituloHistorial()) && impreso.contains(u"Aciertos/Min."_s) &&
+                impreso.contains(u"279,25"_s))
+        << impreso.toStdString();
+
+    tabla->selectRow(0);
+    registro->respuesta = false;
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdBorrar"_s), Qt::LeftButton);
+    EXPECT_EQ(leidas().size(), 3u) << "No keeps them";
+    registro->respuesta = true;
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdBorrar"_s), Qt::LeftButton);
+    EXPECT_EQ(leidas().size(), 2u);
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdVaciar"_s), Qt::LeftButton);
+    EXPECT_EQ(registro->preguntas,
+              QStringList({textos::preguntaBorrar(1), textos::preguntaBorrar(1), textos::preguntaVaciar(2)}));
+    EXPECT_TRUE(leidas().empty());
+    EXPECT_EQ(tabla->model()->rowCount(), 0);
+    EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
+}
+
+} // namespace
+} // namespace tecladas
