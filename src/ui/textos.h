@@ -71,6 +71,9 @@ inline QString archivoDemasiadoGrande() {
 inline QString archivoNoEsTexto() {
     return QStringLiteral("El archivo no es un texto: contiene caracteres nulos.");
 }
+inline QString archivoNoLeido() {
+    return QStringLiteral("No se ha podido leer el archivo: ");
+}
 inline QString archivoEspecial() {
     return QStringLiteral("El nombre elegido no es un archivo normal y no se puede leer.");
 }
@@ -114,11 +117,10 @@ inline QString carpetaNoSeCrea(const QString& carpeta) {
 inline QString historialOcupado() {
     return QStringLiteral("el archivo del historial está ocupado por otra ventana del programa.");
 }
-inline QString historialSinPermiso(const QString& ruta) {
-    return QStringLiteral("no se puede escribir en «%1».").arg(ruta);
-}
-inline QString discoLleno() {
-    return QStringLiteral("el disco está lleno.");
+/// `causa` is the system's reason, as `causaFallo` tells it, when there is one.
+inline QString historialSinPermiso(const QString& ruta, const QString& causa = {}) {
+    return causa.isEmpty() ? QStringLiteral("no se puede escribir en «%1».").arg(ruta)
+                           : QStringLiteral("no se puede escribir en «%1»: %2").arg(ruta, causa);
 }
 inline QString historialEntradaSalida() {
     return QStringLiteral("el disco no ha podido leer o escribir el archivo del historial.");
@@ -128,6 +130,9 @@ inline QString historialDanado() {
 }
 inline QString historialDanadoNoApartado(const QString& ruta) {
     return QStringLiteral("el archivo del historial «%1» está dañado y no se puede apartar.").arg(ruta);
+}
+inline QString errorBaseDeDatos(const QString& texto) {
+    return QStringLiteral("error de la base de datos: %1.").arg(texto);
 }
 inline QString historialMasNuevo() {
     return QStringLiteral("el historial es de una versión más reciente de Tecladas.");
@@ -167,7 +172,8 @@ inline QString preguntaVaciar(int cuantas) {
 /// Why Start refused to begin a run, as the user reads it (one of the texts above).
 QString rechazoInicio(RechazoInicio rechazo);
 
-/// Why a file could not be read, as the user reads it; `error` is the system's reason for `Otro`.
+/// Why a file could not be read, as the user reads it, in Spanish; `error` is the system's reason
+/// for `Otro`.
 QString falloLectura(FalloLectura fallo, const std::error_code& error);
 
 /// The text the reference box shows at start-up: four paragraphs joined by CR LF.
