@@ -71,6 +71,9 @@ inline QString archivoDemasiadoGrande() {
 inline QString archivoNoEsTexto() {
     return QStringLiteral("El archivo no es un texto: contiene caracteres nulos.");
 }
+inline QString archivoNoLeido() {
+    return QStringLiteral("No se ha podido leer el archivo: ");
+}
 inline QString archivoEspecial() {
     return QStringLiteral("El nombre elegido no es un archivo normal y no se puede leer.");
 }
@@ -121,7 +124,8 @@ inline QString filtroPdf() {
 /// Why Start refused to begin a run, as the user reads it (one of the texts above).
 QString rechazoInicio(RechazoInicio rechazo);
 
-/// Why a file could not be read, as the user reads it; `error` is the system's reason for `Otro`.
+/// Why a file could not be read, as the user reads it, in Spanish; `error` is the system's reason
+/// for `Otro`.
 QString falloLectura(FalloLectura fallo, const std::error_code& error);
 
 /// The text the reference box shows at start-up: four paragraphs joined by CR LF.

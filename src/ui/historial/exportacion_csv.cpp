@@ -1,12 +1,15 @@
 #include "ui/historial/exportacion_csv.h"
 
 #include "grading/formato_csv.h"
+#include "input/causa_fallo.h"
 #include "ui/historial/textos_historial.h"
 
 #include <QSaveFile>
 #include <QStringList>
 
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace tecladas {
 
@@ -25,7 +28,9 @@ std::string entero(int valor) {
 QString exportarCsv(const QString& ruta, const std::vector<const PruebaGuardada*>& pruebas) {
     QSaveFile archivo(ruta);
     if (!archivo.open(QIODevice::WriteOnly)) {
-        return archivo.errorString();
+        // Qt's Spanish texts lack some causes (a read-only disk): the system tells them.
+        const std::error_code motivo = motivoSinEscritura(std::filesystem::path(ruta.toStdU16String()));
+        return motivo ? QString::fromUtf8(causaFallo(motivo)) : archivo.errorString();
     }
     std::string contenido = "\xEF\xBB\xBF";
     using textos::Campo;

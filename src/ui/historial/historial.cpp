@@ -1,5 +1,6 @@
 #include "ui/historial/historial.h"
 
+#include "input/causa_fallo.h"
 #include "ui/historial/textos_historial.h"
 
 #include <QDir>
@@ -12,6 +13,7 @@
 #include <QVariant>
 
 #include <atomic>
+#include <system_error>
 #include <utility>
 
 namespace tecladas {
@@ -22,8 +24,13 @@ namespace {
 constexpr int kEsperaMs = 3000;
 
 // SQLite's primary result codes.
-constexpr int kOcupado = 5, kBloqueado = 6, kSoloLectura = 8, kEntradaSalida = 10, kCorrupto = 11,
-              kLleno = 13, kNoSeAbre = 14, kNoEsBaseDeDatos = 26;
+constexpr int kPermiso = 3, kOcupado = 5, kBloqueado = 6, kSinMemoria = 7, kSoloLectura = 8,
+              kEntradaSalida = 10, kCorrupto = 11, kLleno = 13, kNoSeAbre = 14, kSinArchivosGrandes = 22,
+              kNoEsBaseDeDatos = 26;
+
+QString causa(std::errc error) {
+    return QString::fromUtf8(causaFallo(std::make_error_code(error)));
+}
 
 QString tablaFallos() {
     return QStringLiteral(
@@ -133,11 +140,17 @@ QString Historial::explicar(const QSqlError& error) {
     case kOcupado:
     case kBloqueado:
         return textos::historialOcupado();
-    case kSoloLectura:
     case kNoSeAbre:
-        return textos::historialSinPermiso(QDir::toNativeSeparators(ruta_));
+    case kSoloLectura:
+        return sinEscritura();
+    case kPermiso:
+        return causa(std::errc::permission_denied);
+    case kSinMemoria:
+        return causa(std::errc::not_enough_memory);
     case kLleno:
-        return textos::discoLleno();
+        return causa(std::errc::no_space_on_device);
+    case kSinArchivosGrandes:
+        return causa(std::errc::file_too_large);
     case kEntradaSalida:
         return textos::historialEntradaSalida();
     case kCorrupto:
@@ -145,8 +158,19 @@ QString Historial::explicar(const QSqlError& error) {
         danado_ = true;
         return textos::historialDanado();
     default:
-        return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+        return textos::errorBaseDeDatos(error.databaseText().isEmpty() ? error.driverText()
+                                                                       : error.databaseText());
     }
+}
+
+QString Historial::sinEscritura() const {
+    // SQLite tells no more than that it could not open or write the file: the system tells why.
+    if (QFileInfo(ruta_).isDir()) {
+        return causa(std::errc::is_a_directory);
+    }
+    const std::error_code motivo = motivoSinEscritura(std::filesystem::path(ruta_.toStdU16String()));
+    return textos::historialSinPermiso(QDir::toNativeSeparators(ruta_),
+                                       motivo ? QString::fromUtf8(causaFallo(motivo)) : QString());
 }
 
 template <typename F> QString Historial::enTransaccion(F&& cambios) {

@@ -52,6 +52,8 @@ private:
     QString ejecutar(const QString& orden);
     /// The reason of a failure in Spanish; notes when the file is not a database.
     QString explicar(const QSqlError& error);
+    /// Why the file cannot be opened or written, in Spanish.
+    QString sinEscritura() const;
     /// Runs `cambios` in one immediate transaction: another window waits instead of failing
     /// half-way.
     template <typename F> QString enTransaccion(F&& cambios);

@@ -86,11 +86,10 @@ inline QString carpetaNoSeCrea(const QString& carpeta) {
 inline QString historialOcupado() {
     return QStringLiteral("el archivo del historial está ocupado por otra ventana del programa.");
 }
-inline QString historialSinPermiso(const QString& ruta) {
-    return QStringLiteral("no se puede escribir en «%1».").arg(ruta);
-}
-inline QString discoLleno() {
-    return QStringLiteral("el disco está lleno.");
+/// `causa` is the system's reason, as `causaFallo` tells it, when there is one.
+inline QString historialSinPermiso(const QString& ruta, const QString& causa = {}) {
+    return causa.isEmpty() ? QStringLiteral("no se puede escribir en «%1».").arg(ruta)
+                           : QStringLiteral("no se puede escribir en «%1»: %2").arg(ruta, causa);
 }
 inline QString historialEntradaSalida() {
     return QStringLiteral("el disco no ha podido leer o escribir el archivo del historial.");
@@ -100,6 +99,9 @@ inline QString historialDanado() {
 }
 inline QString historialDanadoNoApartado(const QString& ruta) {
     return QStringLiteral("el archivo del historial «%1» está dañado y no se puede apartar.").arg(ruta);
+}
+inline QString errorBaseDeDatos(const QString& texto) {
+    return QStringLiteral("error de la base de datos: %1.").arg(texto);
 }
 inline QString historialMasNuevo() {
     return QStringLiteral("el historial es de una versión más reciente de Tecladas.");

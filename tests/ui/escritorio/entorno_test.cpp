@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QLineEdit>
@@ -26,10 +27,11 @@ using namespace Qt::StringLiterals;
 class EntornoEscritorioTest : public ::testing::Test {
 protected:
     /// Runs `abrir`, which opens a modal dialog, and returns what the dialog showed: its title,
-    /// the text and icon of a message or the filters of a file dialog, the captions of its buttons.
+    /// the text and icon of a message; the filters, chosen name and kind of `disfrazado` of a file
+    /// dialog; the captions of its buttons.
     /// Then closes the dialog, as its Cancel button would, or types `nombre` into a file dialog and
     /// opens it; any box the dialog opens in its turn is shown and closed as well.
-    static QStringList mostrado(const std::function<void()>& abrir, QString nombre = {}) {
+    QStringList mostrado(const std::function<void()>& abrir, QString nombre = {}) const {
         QStringList visto;
         QTimer sondeo;
         sondeo.setInterval(10);
@@ -42,7 +44,8 @@ protected:
             if (auto* caja = qobject_cast<QMessageBox*>(dialogo)) {
                 visto << caja->text() << QString::number(caja->icon());
             } else if (auto* archivos = qobject_cast<QFileDialog*>(dialogo)) {
-                visto << archivos->nameFilters();
+                visto << archivos->nameFilters() << archivos->selectedFiles().value(0)
+                      << archivos->iconProvider()->type(QFileInfo(disfrazado));
             } else if (auto* progreso = qobject_cast<QProgressDialog*>(dialogo)) {
                 visto << progreso->labelText();
             }
@@ -68,8 +71,18 @@ protected:
         return visto;
     }
 
+    /// Two files without an extension: a PDF in disguise and some bytes that tell nothing.
+    QString escribir(const char* nombre, const QByteArray& bytes) const {
+        QFile archivo(sondas.filePath(QString::fromLatin1(nombre)));
+        EXPECT_TRUE(archivo.open(QIODevice::WriteOnly) && archivo.write(bytes) == bytes.size());
+        return archivo.fileName();
+    }
+
     EntornoEscritorio entorno;
     QWidget padre;
+    const QTemporaryDir sondas;
+    const QString disfrazado = escribir("datos", "%PDF-1.4\n");
+    const QString anonimo = escribir("otros", "\x01\x02\x03");
 };
 
 TEST_F(EntornoEscritorioTest, MessagesBearTheirTitleAndIconAndOnlyASpanishOkButton) {
@@ -108,7 +121,14 @@ TEST_F(EntornoEscritorioTest, ATypedNameGoesThroughTheFileDialogsWhichSayFolderI
         elegido =
             entorno.elegirDestino(&padre, u"PDF"_s, QDir::temp().filePath(u"a.pdf"_s), u"PDF (*.pdf)"_s);
     });
-    EXPECT_TRUE(elegido.isEmpty() && guardar.contains(u"PDF"_s)) << guardar.join(u'|').toStdString();
+    EXPECT_TRUE(elegido.isEmpty() && guardar.contains(QDir::temp().filePath(u"a.pdf"_s)))
+        << guardar.join(u'|').toStdString();
+    // A file's kind comes from its name alone: reading it could block on the kernel's log.
+    for (const QStringList& visto : {dialogo, guardar}) {
+        EXPECT_TRUE(visto.contains(QFileIconProvider().type(QFileInfo(anonimo))) &&
+                    !visto.contains(QFileIconProvider().type(QFileInfo(disfrazado))))
+            << visto.join(u'|').toStdString();
+    }
     EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), u"Carpeta"_s) << "a word Qt lacks";
 
     const QTemporaryDir carpeta;

@@ -120,7 +120,8 @@ TEST_F(HistorialTest, AFailureIsToldOnceAndADamagedFileIsMovedAsideWhole) {
         // Root writes anywhere: only another user sees the read-only folder (see como_nobody.sh).
         // clang-format off
         {"data_folder_blocked_by_a_file", [&] { QFile(datos.filePath(u"Tecladas"_s)).open(QIODevice::WriteOnly); }, textos::historialNoGuardado() + textos::carpetaNoSeCrea(datos.filePath(u"Tecladas/Tecladas"_s)), 0},
-        {"read_only_folder", [&] { QDir().mkpath(carpeta), QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::ExeOwner); }, geteuid() == 0 ? QString() : textos::historialNoGuardado() + textos::historialSinPermiso(carpeta + u"/historial.sqlite"_s), geteuid() == 0 ? 2u : 0u},
+        {"read_only_folder", [&] { QDir().mkpath(carpeta), QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::ExeOwner); }, geteuid() == 0 ? QString() : textos::historialNoGuardado() + textos::historialSinPermiso(carpeta + u"/historial.sqlite"_s, u"no tiene permiso para usar el archivo o su carpeta."_s), geteuid() == 0 ? 2u : 0u},
+        {"folder_in_place_of_the_file", [&] { QDir().mkpath(carpeta + u"/historial.sqlite"_s); }, textos::historialNoGuardado() + u"el nombre es el de una carpeta, no el de un archivo."_s, 0},
         {"damaged_file", [&] { QDir().mkpath(carpeta), guardarArchivo(carpeta + u"/historial.sqlite"_s, basura); }, u"apartado"_s, 2}};
     // clang-format on
     for (const auto& c : casos) {
