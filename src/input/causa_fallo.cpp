@@ -45,12 +45,7 @@ std::string causaFallo(const std::error_code& error) {
             return causa;
         }
     }
-    // The system's text, which may end in a full stop and a line break of its own (Windows).
-    std::string texto = error.message();
-    while (!texto.empty() && (texto.back() == '.' || texto.back() == '\n' || texto.back() == '\r')) {
-        texto.pop_back();
-    }
-    return "error del sistema: " + texto + ".";
+    return "error del sistema: " + error.message() + ".";
 }
 
 std::error_code motivoSinEscritura(const std::filesystem::path& ruta) {

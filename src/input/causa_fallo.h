@@ -10,7 +10,8 @@ namespace tecladas {
 /// that ends with a full stop, written to follow a lead such as "No se ha podido leer el archivo: ".
 /// The usual causes (no permission, no such file, a folder, a full or read-only disk, too many
 /// open files, a file locked or in use) have a sentence of their own; any other keeps the system's
-/// own text after a Spanish lead.
+/// own text after a Spanish lead. Meant for the generic category (`errno` values), whose texts
+/// end without a full stop.
 std::string causaFallo(const std::error_code& error);
 
 /// Why `ruta`, or the folder it would be created in when it does not exist, cannot be written, as

@@ -52,5 +52,11 @@ INSTANTIATE_TEST_SUITE_P(
     prueba::porNombre);
 // clang-format on
 
+TEST(MotivoSinEscrituraTest, TheSystemSaysWhyAPathCannotBeWritten) {
+    const std::filesystem::path carpeta = std::filesystem::temp_directory_path();
+    EXPECT_EQ(motivoSinEscritura(carpeta / "nuevo.txt"), std::error_code());
+    EXPECT_EQ(motivoSinEscritura(carpeta / "no-existe" / "nuevo.txt"), std::errc::no_such_file_or_directory);
+}
+
 } // namespace
 } // namespace tecladas
