@@ -43,6 +43,9 @@ ResumenPrueba resumirPrueba(const SesionExamen& sesion, bool repetir) {
     for (const auto& [caracter, veces] : sesion.caracteresFallados) {
         resumen.fallados.push_back({caracter, veces});
     }
+    for (const auto& [caracter, veces] : sesion.caracteresIntentados) {
+        resumen.intentados.push_back({caracter, veces});
+    }
     return resumen;
 }
 

@@ -23,6 +23,13 @@ struct CaracterFallado {
     friend bool operator==(const CaracterFallado&, const CaracterFallado&) = default;
 };
 
+/// A character the text expected and how many times the run reached it, typed right or missed.
+struct CaracterIntentado {
+    char32_t caracter = 0; ///< a line break as 13, the code of Enter
+    int veces = 0;
+    friend bool operator==(const CaracterIntentado&, const CaracterIntentado&) = default;
+};
+
 /// What the history keeps of a run that has ended, besides its date and its text's name.
 struct ResumenPrueba {
     std::uint64_t huella = 0; ///< of the reference text, so runs of one text group together
@@ -39,6 +46,9 @@ struct ResumenPrueba {
     bool repetir = false;
     FinPrueba fin = FinPrueba::Detenida;
     std::vector<CaracterFallado> fallados; ///< in the order of their codes
+    /// In the order of their codes; each missed character is among them, with at least as many
+    /// attempts as misses. Empty for runs recorded before attempts were kept.
+    std::vector<CaracterIntentado> intentados;
 };
 
 /// Sums up a run that has just ended, with the repeat setting it ran with. The ending is read

@@ -20,12 +20,13 @@ TEST_F(ResumenPruebaTest, TellsHowTheRunEndedAndWhatItMissed) {
         std::u32string_view teclas;
         std::int16_t segundos;
         FinPrueba fin;
+        std::size_t intentados; ///< characters reached
     } casos[] = {
-        {"time_up", false, false, U"a", 60, FinPrueba::TiempoAgotado},
-        {"text_typed", false, false, U"axb", 5, FinPrueba::TextoCompletado},
-        {"typed_awaiting_enter_then_stopped", true, false, U"ab", 5, FinPrueba::Detenida},
-        {"stopped", false, false, U"a", 59, FinPrueba::Detenida},
-        {"counter_limit_even_at_the_time", false, true, U"ab", 60, FinPrueba::LimiteAlcanzado},
+        {"time_up", false, false, U"a", 60, FinPrueba::TiempoAgotado, 1},
+        {"text_typed", false, false, U"axb", 5, FinPrueba::TextoCompletado, 2},
+        {"typed_awaiting_enter_then_stopped", true, false, U"ab", 5, FinPrueba::Detenida, 2},
+        {"stopped", false, false, U"a", 59, FinPrueba::Detenida, 1},
+        {"counter_limit_even_at_the_time", false, true, U"ab", 60, FinPrueba::LimiteAlcanzado, 0},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -35,8 +36,8 @@ TEST_F(ResumenPruebaTest, TellsHowTheRunEndedAndWhatItMissed) {
         teclear(c.teclas);
         sesion.segundos = c.segundos;
         const ResumenPrueba r = resumirPrueba(sesion, c.repetir);
-        EXPECT_EQ(std::tuple(r.fin, r.repetir, r.fallados.size()),
-                  std::tuple(c.fin, c.repetir, c.teclas == U"axb" ? 1u : 0u));
+        EXPECT_EQ(std::tuple(r.fin, r.repetir, r.fallados.size(), r.intentados.size()),
+                  std::tuple(c.fin, c.repetir, c.teclas == U"axb" ? 1u : 0u, c.intentados));
     }
     EXPECT_EQ(huellaTexto(u"ab"), resumirPrueba(sesion, false).huella);
     EXPECT_NE(huellaTexto(u"ab"), huellaTexto(u"ba"));
