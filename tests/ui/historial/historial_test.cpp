@@ -3,23 +3,20 @@
 #include "grading/resumen_prueba.h"
 #include "ui/escritorio/conversion.h"
 #include "ui/historial/frm_historial.h"
+#include "ui/historial/grafico_historial.h"
 #include "ui/historial/historial.h"
 #include "ui/historial/textos_historial.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
-#include <QLineSeries>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QValueAxis>
 
 #include <functional>
 #include <tuple>
@@ -211,6 +208,9 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     for (const auto& [texto, huella, netas, nota, fallados] : pruebas) {
         ResumenPrueba r;
         std::tie(r.huella, r.tecladasNetasMin, r.nota, r.fallados) = std::tie(huella, netas, nota, fallados);
+        // The second run lasts under a minute; the minimum to score changes before the third.
+        std::tie(r.segundos, r.puntMin, r.puntApr, r.puntMax) =
+            std::tuple(dia == 2 ? 30 : 60, dia < 3 ? 100 : 120, 280, 480);
         ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 12, dia++), QTime(9, 0)), texto, r), QString());
     }
     ponerAjustes(u" 1"_s, u"120"_s, u"300"_s, u"450"_s);
@@ -227,19 +227,21 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
               QLocale().toString(QDateTime(QDate(2026, 12, 3), QTime(9, 0)), QLocale::ShortFormat));
     EXPECT_EQ(celda(0, 6), u"279,25"_s) << "newest first, in the Spanish format";
 
-    QStringList lineas;
-    const QChart* grafico = frm->findChild<QChartView*>(u"grafico"_s)->chart();
-    EXPECT_EQ(static_cast<QValueAxis*>(grafico->axes(Qt::Horizontal).value(0))->tickCount(), 5) << "0 to 4";
-    for (QAbstractSeries* s : grafico->series()) {
-        QStringList valores;
-        for (const QPointF& p : static_cast<QLineSeries*>(s)->points()) {
-            valores << QString::number(p.y());
-        }
-        lineas << s->name() + u": "_s + valores.join(u' ');
+    const DatosGrafico& grafico = frm->findChild<GraficoHistorial*>(u"grafico"_s)->datos();
+    QStringList lineas{grafico.serie + u':'};
+    for (const PuntoGrafico& p : grafico.geometria.puntos) {
+        lineas.last() += (p.hueco ? u" (%1)"_s : u" %1"_s).arg(p.valor);
     }
-    EXPECT_EQ(lineas, QStringList({u"Tecladas exactas por minuto: 150.5 380 279.25"_s,
-                                   u"Mínimo para puntuar (120): 120 120"_s, u"Aprobado (300): 300 300"_s,
-                                   u"Nota Máxima (450): 450 450"_s}));
+    for (std::size_t k = 0; k < 3; ++k) {
+        lineas << grafico.umbrales[k] + u':';
+        for (const TramoUmbral& t : grafico.geometria.umbrales[k]) {
+            lineas.last() += u" %1-%2:%3"_s.arg(t.desde).arg(t.hasta).arg(t.valor);
+        }
+    }
+    EXPECT_EQ(lineas, QStringList({u"Tecladas exactas por minuto: 150.5 (380) 279.25"_s,
+                                   u"Mínimo para puntuar (120): 0-2.5:100 2.5-4:120"_s,
+                                   u"Aprobado (300): 0-4:280"_s, u"Nota Máxima (450): 0-4:480"_s}));
+    EXPECT_EQ(grafico.geometria.x.marcas, (std::vector<double>{1, 2, 3}));
     auto* fallos = frm->findChild<QTableWidget*>(u"tablaFallos"_s);
     auto fallo = [fallos](int fila) {
         return fallos->item(fila, 0)->text() + u' ' + fallos->item(fila, 1)->text();
