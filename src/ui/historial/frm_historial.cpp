@@ -212,9 +212,9 @@ void frm_historial::cmdImprimir_Click() {
     if (!impresora) {
         return;
     }
-    const QImage imagen = ui_->grafico->grab().toImage();
-    if (const QString fallo = imprimirHistorial(*impresora, imagen, *modelo_,
-                                                ui_->tablaFallos->accessibleName(), masFallados());
+    const InformeHistorial informe{QDateTime::currentDateTime(), ui_->cmbTexto->currentText(), umbrales_,
+                                   ui_->tablaFallos->accessibleName(), masFallados()};
+    if (const QString fallo = imprimirHistorial(*impresora, informe, ui_->grafico->datos(), *modelo_);
         !fallo.isEmpty()) {
         entorno_.mostrarError(this, fallo);
     }

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableView>
@@ -201,9 +202,9 @@ TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
 TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     Historial historial(ruta());
     const std::tuple<QString, std::uint64_t, double, double, std::vector<CaracterFallado>> pruebas[] = {
-        {u"a.txt"_s, 1, 150.5, 1.39, {{U'e', 2}, {13, 1}}},
+        {u"dictado.txt"_s, 1, 150.5, 1.39, {{U'e', 2}, {13, 1}}},
         {u"b.txt"_s, 2, 380, 7.5, {{U'e', 1}, {U'ñ', 4}}},
-        {u"a.txt"_s, 1, 279.25, 4.96, {{13, 1}}}};
+        {u"dictado.txt"_s, 1, 279.25, 4.96, {{13, 1}}}};
     int dia = 1;
     for (const auto& [texto, huella, netas, nota, fallados] : pruebas) {
         ResumenPrueba r;
@@ -250,7 +251,7 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
 
     auto* eleccion = frm->findChild<QComboBox*>(u"cmbTexto"_s);
     eleccion->setCurrentIndex(1);
-    EXPECT_EQ(eleccion->currentText(), u"a.txt (2 pruebas)"_s);
+    EXPECT_EQ(eleccion->currentText(), u"dictado.txt (2 pruebas)"_s);
     EXPECT_EQ(tabla->model()->rowCount(), 2);
     EXPECT_EQ(QStringList({fallo(0), fallo(1)}), QStringList({u"Intro 2"_s, u"e 2"_s}))
         << "ties in code order";
@@ -273,13 +274,28 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
 
     registro->destinoElegido = salida.filePath(u"historial.pdf"_s);
     QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdImprimir"_s), Qt::LeftButton);
-    QProcess pdftotext;
-    pdftotext.start(u"pdftotext"_s, {registro->destinoElegido, u"-"_s});
-    ASSERT_TRUE(pdftotext.waitForFinished());
-    const QString impreso = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    EXPECT_TRUE(impreso.contains(textos::tituloHistorial()) && impreso.contains(u"Aciertos/Min."_s) &&
-                impreso.contains(u"279,25"_s))
-        << impreso.toStdString();
+    const QString pdf = registro->destinoElegido;
+    auto leerPdf = [](const QString& programa, const QStringList& argumentos) {
+        QProcess proceso;
+        proceso.start(programa, argumentos);
+        EXPECT_TRUE(proceso.waitForFinished());
+        return QString::fromUtf8(proceso.readAllStandardOutput());
+    };
+    const QString impreso = leerPdf(u"pdftotext"_s, {pdf, u"-"_s}), datosPdf = leerPdf(u"pdfinfo"_s, {pdf});
+    // Every word of the headings and the names whole, the chart as lines and no picture.
+    QStringList enteras{u"dictado.txt"_s, u"279,25"_s};
+    for (int columna = 0; columna < tabla->model()->columnCount(); ++columna) {
+        enteras << tabla->model()->headerData(columna, Qt::Horizontal).toString().split(u' ');
+    }
+    const QStringList palabras = impreso.split(QRegularExpression(u"\\s+"_s));
+    for (const QString& palabra : enteras) {
+        EXPECT_TRUE(palabras.contains(palabra)) << palabra.toStdString() << impreso.toStdString();
+    }
+    EXPECT_TRUE(impreso.contains(textos::filtroInforme(eleccion->currentText())) &&
+                impreso.contains(u"Tecladas exactas por minuto: la mejor, 279,25"_s));
+    EXPECT_TRUE(datosPdf.contains(QRegularExpression(u"Title: +Historial de pruebas"_s)))
+        << datosPdf.toStdString();
+    EXPECT_EQ(leerPdf(u"pdfimages"_s, {u"-list"_s, pdf}).count(u'\n'), 2) << "only the list's heading";
 
     tabla->selectRow(0);
     registro->respuesta = false;
