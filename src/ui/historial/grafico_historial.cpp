@@ -135,7 +135,8 @@ void dibujarGrafico(QPainter& pintor, const QRectF& marco, const DatosGrafico& d
     pintor.drawLine(area.bottomLeft(), area.bottomRight());
 
     pintor.save();
-    pintor.setClipRect(area.adjusted(-radio - 1, -radio - 1, radio + 1, 0));
+    // Room for a whole point on the frame, a run of 0 included.
+    pintor.setClipRect(area.adjusted(-radio - 1, -radio - 1, radio + 1, radio + 1));
     for (std::size_t k = 0; k < g.umbrales.size(); ++k) {
         QPolygonF escalones;
         for (const TramoUmbral& t : g.umbrales[k]) {
