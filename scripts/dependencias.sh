@@ -6,7 +6,7 @@ set -euo pipefail
 paquetes=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-translations-l10n libgl-dev libxkbcommon-dev
-    qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite
+    libqt6sql6-sqlite
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
 )

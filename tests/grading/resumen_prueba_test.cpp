@@ -1,7 +1,6 @@
 #include "grading/formato_csv.h"
 #include "grading/recuento_fallos.h"
 #include "grading/resumen_prueba.h"
-#include "grading/serie_historial.h"
 
 #include "support/ejecucion_prueba.h"
 
@@ -49,12 +48,6 @@ TEST(RecuentoFallosTest, RanksTheSumOfSeveralRunsMostMissedFirst) {
     recuento.sumar({{U'a', 3}, {U'z', 2}});
     EXPECT_EQ(recuento.peores(3), (std::vector<CaracterFallado>{{13, 4}, {U'a', 4}, {U'e', 2}}));
     EXPECT_EQ(recuento.peores(10).size(), 4u);
-}
-
-TEST(SerieHistorialTest, KeepsEveryRunWhileTheyFitElseAveragesGroups) {
-    EXPECT_EQ(reducirSerie({5, 7}, 2), (std::vector<PuntoSerie>{{1, 5}, {2, 7}}));
-    EXPECT_EQ(reducirSerie({1, 2, 3, 4, 5, 6, 7}, 3), (std::vector<PuntoSerie>{{2, 2}, {5, 5}, {7, 7}}));
-    EXPECT_EQ(reducirSerie(std::vector<double>(10000, 1.0), 300).size(), 295u);
 }
 
 TEST(FormatoCsvTest, SpanishNumbersAndQuotedFields) {

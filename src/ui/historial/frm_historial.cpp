@@ -1,9 +1,11 @@
 #include "ui/historial/frm_historial.h"
 
+#include "grading/geometria_grafico.h"
 #include "grading/recuento_fallos.h"
 #include "ui/escritorio/destino_documento.h"
 #include "ui/escritorio/entorno.h"
 #include "ui/historial/exportacion_csv.h"
+#include "ui/historial/grafico_historial.h"
 #include "ui/historial/impresion_historial.h"
 #include "ui/historial/historial.h"
 #include "ui/historial/modelo_pruebas.h"
@@ -117,15 +119,15 @@ void frm_historial::recargar() {
 void frm_historial::mostrarTexto() {
     const qulonglong elegido = ui_->cmbTexto->currentData().toULongLong();
     std::vector<const PruebaGuardada*> mostradas;
-    std::vector<double> netas;
+    std::vector<PruebaGrafico> dibujadas;
     for (const PruebaGuardada& p : pruebas_) {
         if (elegido == kTodosLosTextos || p.resumen.huella == elegido) {
             mostradas.push_back(&p);
-            netas.push_back(p.resumen.tecladasNetasMin);
+            dibujadas.push_back(pruebaGrafico(p.resumen));
         }
     }
     modelo_->poner(std::move(mostradas));
-    ui_->grafico->mostrar(netas, umbrales_);
+    ui_->grafico->mostrar(dibujadas, umbrales_);
     ui_->cmdVaciar->setEnabled(!pruebas_.empty());
     for (QPushButton* b : {ui_->cmdExportar, ui_->cmdImprimir}) {
         b->setEnabled(modelo_->rowCount() > 0);
@@ -210,9 +212,9 @@ void frm_historial::cmdImprimir_Click() {
     if (!impresora) {
         return;
     }
-    const QImage imagen = ui_->grafico->grab().toImage();
-    if (const QString fallo = imprimirHistorial(*impresora, imagen, *modelo_,
-                                                ui_->tablaFallos->accessibleName(), masFallados());
+    const InformeHistorial informe{QDateTime::currentDateTime(), ui_->cmbTexto->currentText(), umbrales_,
+                                   ui_->tablaFallos->accessibleName(), masFallados()};
+    if (const QString fallo = imprimirHistorial(*impresora, informe, ui_->grafico->datos(), *modelo_);
         !fallo.isEmpty()) {
         entorno_.mostrarError(this, fallo);
     }

@@ -34,7 +34,7 @@ public:
     frm_historial(Historial& historial, Entorno& entorno, QWidget* padre);
     ~frm_historial() override;
 
-    /// The thresholds the chart draws.
+    /// Today's thresholds, which the chart's legend and the printout's heading give.
     void ponerUmbrales(const Umbrales& umbrales);
 
 public Q_SLOTS:

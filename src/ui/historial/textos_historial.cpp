@@ -1,5 +1,9 @@
 #include "ui/historial/textos_historial.h"
 
+#include "ui/escritorio/conversion.h"
+
+#include <QLocale>
+
 namespace tecladas::textos {
 
 QString tituloCampo(Campo campo) {
@@ -63,6 +67,39 @@ QString textoCaracter(char32_t caracter) {
     default:
         return QString::fromUcs4(&caracter, 1);
     }
+}
+
+QString lineaUmbral(const QString& nombre, std::optional<std::int16_t> valor) {
+    return valor ? QStringLiteral("%1 (%2)").arg(nombre, QLocale().toString(*valor)) : nombre;
+}
+
+QString umbralesInforme(const Umbrales& umbrales) {
+    QStringList partes;
+    for (const auto& [nombre, valor] :
+         {std::pair(umbralMinimo(), umbrales.minimo), std::pair(umbralAprobado(), umbrales.aprobado),
+          std::pair(umbralMaximo(), umbrales.maximo)}) {
+        partes << QStringLiteral("%1 %2").arg(nombre, valor ? QLocale().toString(*valor)
+                                                            : QStringLiteral("sin fijar"));
+    }
+    return QStringLiteral("Umbrales actuales: %1").arg(partes.join(QStringLiteral(" · ")));
+}
+
+QString resumenInforme(const ResumenSerie& resumen) {
+    const QLocale local;
+    QString texto = resumen.pruebas == 1
+                        ? QStringLiteral("1 prueba")
+                        : QStringLiteral("%1 pruebas").arg(local.toString(qulonglong(resumen.pruebas)));
+    if (resumen.cortas > 0) {
+        texto += resumen.cortas == 1
+                     ? QStringLiteral(" (1 de menos de un minuto, que no cuenta en las cifras)")
+                     : QStringLiteral(" (%1 de menos de un minuto, que no cuentan en las cifras)")
+                           .arg(local.toString(qulonglong(resumen.cortas)));
+    }
+    if (resumen.mejor && resumen.ultima) {
+        texto += QStringLiteral(". Tecladas exactas por minuto: la mejor, %1; la última, %2")
+                     .arg(dosDecimales(*resumen.mejor, local), dosDecimales(*resumen.ultima, local));
+    }
+    return QStringLiteral("Resumen: %1.").arg(texto);
 }
 
 } // namespace tecladas::textos

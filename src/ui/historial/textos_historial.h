@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ajustes.h"
+#include "grading/geometria_grafico.h"
 #include "grading/resumen_prueba.h"
 #include "ui/textos.h"
 
@@ -61,6 +63,29 @@ inline QString serieNetas() {
 inline QString serieNetasEnMedias(qulonglong porPunto) {
     return QStringLiteral("Tecladas exactas por minuto (media de cada %1 pruebas)").arg(porPunto);
 }
+inline QString sinPruebas() {
+    return QStringLiteral("Aún no hay pruebas");
+}
+inline QString leyendaPruebaCorta() {
+    return QStringLiteral("Prueba de menos de un minuto");
+}
+/// A threshold line: its name, and today's value when the box holds one.
+QString lineaUmbral(const QString& nombre, std::optional<std::int16_t> valor);
+
+// The printed report's heading.
+inline QString fechaInforme(const QString& fecha) {
+    return QStringLiteral("Fecha del informe: %1").arg(fecha);
+}
+inline QString filtroInforme(const QString& filtro) {
+    return QStringLiteral("Texto: %1").arg(filtro);
+}
+inline QString paginaInforme(const QString& numero) {
+    return QStringLiteral("Página %1").arg(numero);
+}
+/// "Umbrales actuales: " and each threshold with today's value.
+QString umbralesInforme(const Umbrales& umbrales);
+/// How many runs, and the best and latest net rates of those that lasted a minute or more.
+QString resumenInforme(const ResumenSerie& resumen);
 
 // Failures, and what the user is asked before runs are deleted.
 inline QString historialNoGuardado() {
