@@ -63,6 +63,16 @@ TEST(FormatoCsvTest, SpanishNumbersAndQuotedFields) {
         EXPECT_EQ(numeroCsv(valor, decimales), esperado);
     }
     EXPECT_EQ(lineaCsv({"a b", "x;y", "di \"no\"", "ñ"}), "a b;\"x;y\";\"di \"\"no\"\"\";ñ\r\n");
+    // What a spreadsheet would run as a formula is written as text; negative numbers stay numbers.
+    // clang-format off
+    const std::pair<std::string, std::string> celdas[] = {
+        {"=1+1 dictado.txt", "'=1+1 dictado.txt"}, {"+ (1)", "'+ (1)"}, {"- (1)", "'- (1)"}, {"@A1", "'@A1"},
+        {"\tx", "'\tx"}, {"\r=x", "\"'\r=x\""}, {"-,5", "'-,5"}, {"-2,", "'-2,"}, {"-1-2", "'-1-2"},
+        {"-30,51", "-30,51"}, {"-7", "-7"}};
+    // clang-format on
+    for (const auto& [campo, escrito] : celdas) {
+        EXPECT_EQ(lineaCsv({campo}), escrito + "\r\n") << campo;
+    }
 }
 
 } // namespace
