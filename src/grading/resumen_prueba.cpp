@@ -3,6 +3,8 @@
 #include "grading/calificacion.h"
 #include "grading/estadisticas.h"
 
+#include <algorithm>
+
 namespace tecladas {
 
 namespace {
@@ -44,6 +46,22 @@ ResumenPrueba resumirPrueba(const SesionExamen& sesion, bool repetir) {
         resumen.fallados.push_back({caracter, veces});
     }
     return resumen;
+}
+
+bool pruebaCorta(const ResumenPrueba& resumen) {
+    return resumen.segundos < 60;
+}
+
+std::string duracionMinutos(int segundos) {
+    segundos = std::max(segundos, 0);
+    const int resto = segundos % 60;
+    return std::to_string(segundos / 60) + ':' + char('0' + resto / 10) + char('0' + resto % 10);
+}
+
+std::string duracionHoras(int segundos) {
+    segundos = std::max(segundos, 0);
+    const std::string minutos = duracionMinutos(segundos % 3600);
+    return std::to_string(segundos / 3600) + (minutos.size() < 5 ? ":0" : ":") + minutos;
 }
 
 std::uint64_t huellaTexto(std::u16string_view texto) {

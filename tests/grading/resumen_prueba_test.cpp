@@ -75,5 +75,19 @@ TEST(FormatoCsvTest, SpanishNumbersAndQuotedFields) {
     }
 }
 
+TEST(PresentacionPruebaTest, DurationsAndShortRuns) {
+    // clang-format off
+    const std::tuple<std::int16_t, std::string, std::string, bool> duraciones[] = {
+        {2, "0:02", "0:00:02", true}, {59, "0:59", "0:00:59", true}, {60, "1:00", "0:01:00", false},
+        {605, "10:05", "0:10:05", false}, {3600, "60:00", "1:00:00", false}};
+    // clang-format on
+    for (const auto& [segundos, minutos, horas, corta] : duraciones) {
+        ResumenPrueba r;
+        r.segundos = segundos;
+        EXPECT_EQ(std::tuple(duracionMinutos(segundos), duracionHoras(segundos), pruebaCorta(r)),
+                  std::tuple(minutos, horas, corta));
+    }
+}
+
 } // namespace
 } // namespace tecladas
