@@ -52,7 +52,9 @@ frm_historial::frm_historial(Historial& historial, Entorno& entorno, QWidget* pa
         const QString muestra = columna == ModeloPruebas::Fecha   ? QStringLiteral("00/00/00 00:00")
                                 : columna == ModeloPruebas::Texto ? textos::textoBienvenida()
                                 : columna == ModeloPruebas::Final ? textos::textoCompletado()
-                                                                  : QStringLiteral("0000,00");
+                                : columna == ModeloPruebas::Duracion
+                                    ? textos::duracionCorta(QStringLiteral("0:00"))
+                                    : QStringLiteral("0000,00");
         const QString titulo = modelo_->headerData(columna, Qt::Horizontal).toString();
         tabla.setColumnWidth(
             columna, std::max(medidas.horizontalAdvance(muestra), medidas.horizontalAdvance(titulo)) + 16);

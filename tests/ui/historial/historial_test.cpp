@@ -203,14 +203,17 @@ TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
 
 TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     Historial historial(ruta());
-    const std::tuple<QString, std::uint64_t, double, double, std::vector<CaracterFallado>> pruebas[] = {
-        {u"a.txt"_s, 1, 150.5, 1.39, {{U'e', 2}, {13, 1}}},
-        {u"b.txt"_s, 2, 380, 7.5, {{U'e', 1}, {U'ñ', 4}}},
-        {u"a.txt"_s, 1, 279.25, 4.96, {{13, 1}}}};
+    const QString formula = u"=1+1 dictado.txt"_s;
+    const std::tuple<QString, std::uint64_t, double, std::int16_t, std::vector<CaracterFallado>> pruebas[] = {
+        {formula, 1, 150.5, 75, {{U'+', 1}, {U'e', 2}}},
+        {u"b.txt"_s, 2, 380, 2, {{13, 3}, {U'e', 1}, {U'ñ', 4}}},
+        {formula, 1, 279.25, 605, {{U'-', 2}}}};
     int dia = 1;
-    for (const auto& [texto, huella, netas, nota, fallados] : pruebas) {
+    for (const auto& [texto, huella, netas, segundos, fallados] : pruebas) {
         ResumenPrueba r;
-        std::tie(r.huella, r.tecladasNetasMin, r.nota, r.fallados) = std::tie(huella, netas, nota, fallados);
+        std::tie(r.huella, r.tecladasNetasMin, r.segundos, r.fallados) =
+            std::tie(huella, netas, segundos, fallados);
+        std::tie(r.puntMin, r.puntApr, r.puntMax) = std::tuple(100, 280, 480);
         ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 12, dia++), QTime(9, 0)), texto, r), QString());
     }
     ponerAjustes(u" 1"_s, u"120"_s, u"300"_s, u"450"_s);
@@ -225,7 +228,10 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     ASSERT_EQ(tabla->model()->rowCount(), 3);
     EXPECT_EQ(celda(0, 0),
               QLocale().toString(QDateTime(QDate(2026, 12, 3), QTime(9, 0)), QLocale::ShortFormat));
-    EXPECT_EQ(celda(0, 6), u"279,25"_s) << "newest first, in the Spanish format";
+    EXPECT_EQ(QStringList({celda(0, 7), celda(1, 3)}), QStringList({u"279,25"_s, u"0:02 (corta)"_s}))
+        << "newest first, in the Spanish format";
+    EXPECT_EQ(tabla->model()->index(0, 5).data(Qt::ToolTipRole),
+              u"Mínimo para puntuar 100 · Aprobado 280 · Nota Máxima 480"_s);
 
     QStringList lineas;
     const QChart* grafico = frm->findChild<QChartView*>(u"grafico"_s)->chart();
@@ -244,16 +250,15 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     auto fallo = [fallos](int fila) {
         return fallos->item(fila, 0)->text() + u' ' + fallos->item(fila, 1)->text();
     };
-    EXPECT_EQ(QStringList({fallo(0), fallo(1), fallo(2)}), QStringList({u"ñ 4"_s, u"e 3"_s, u"Intro 2"_s}));
+    EXPECT_EQ(QStringList({fallo(0), fallo(1), fallo(2)}), QStringList({u"ñ 4"_s, u"Intro 3"_s, u"e 3"_s}));
 
     auto* eleccion = frm->findChild<QComboBox*>(u"cmbTexto"_s);
     eleccion->setCurrentIndex(1);
-    EXPECT_EQ(eleccion->currentText(), u"a.txt (2 pruebas)"_s);
+    EXPECT_EQ(eleccion->currentText(), formula + u" (2 pruebas)"_s);
     EXPECT_EQ(tabla->model()->rowCount(), 2);
-    EXPECT_EQ(QStringList({fallo(0), fallo(1)}), QStringList({u"Intro 2"_s, u"e 2"_s}))
-        << "ties in code order";
-    tabla->sortByColumn(7, Qt::AscendingOrder);
-    EXPECT_EQ(QStringList({celda(0, 7), celda(1, 7)}), QStringList({u"1,39"_s, u"4,96"_s}));
+    EXPECT_EQ(QStringList({fallo(0), fallo(1)}), QStringList({u"- 2"_s, u"e 2"_s})) << "ties in code order";
+    tabla->sortByColumn(3, Qt::AscendingOrder);
+    EXPECT_EQ(QStringList({celda(0, 3), celda(1, 3)}), QStringList({u"1:15"_s, u"10:05"_s})) << "by seconds";
 
     QTemporaryDir salida;
     registro->destinoElegido = salida.filePath(u"historial.csv"_s);
@@ -263,11 +268,16 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     const QByteArray contenido = csv.readAll();
     EXPECT_TRUE(contenido.startsWith("\xEF\xBB\xBF"
                                      "Fecha;Texto;"));
-    const QStringList filas = QString::fromUtf8(contenido).split(u"\r\n"_s, Qt::SkipEmptyParts);
-    ASSERT_EQ(filas.size(), 3);
-    EXPECT_EQ(QStringList({filas[1].section(u';', 0, 0), filas[1].section(u';', 7, 7),
-                           filas[2].section(u';', 0, 0), filas[2].section(u';', 7, 7)}),
-              QStringList({u"01/12/2026 09:00:00"_s, u"150,50"_s, u"03/12/2026 09:00:00"_s, u"279,25"_s}));
+    // A real CSV reader finds each field where it belongs, formulas kept as text.
+    QProcess python;
+    python.start(u"python3"_s, {u"-c"_s, uR"(import csv, sys
+for f in list(csv.reader(open(sys.argv[1], encoding='utf-8-sig', newline=''), delimiter=';'))[1:]:
+    print(len(f), f[0], f[1], f[4], f[8], f[-1], sep='|'))"_s,
+                                registro->destinoElegido});
+    ASSERT_TRUE(python.waitForFinished());
+    EXPECT_EQ(QString::fromUtf8(python.readAll()),
+              u"16|01/12/2026 09:00:00|'=1+1 dictado.txt|0:01:15|150,50|'+ (1) e (2)\n"
+              "16|03/12/2026 09:00:00|'=1+1 dictado.txt|0:10:05|279,25|'- (2)\n"_s);
 
     registro->destinoElegido = salida.filePath(u"historial.pdf"_s);
     QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdImprimir"_s), Qt::LeftButton);
@@ -275,7 +285,7 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     pdftotext.start(u"pdftotext"_s, {registro->destinoElegido, u"-"_s});
     ASSERT_TRUE(pdftotext.waitForFinished());
     const QString impreso = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    EXPECT_TRUE(impreso.contains(textos::tituloHistorial()) && impreso.contains(u"Aciertos/Min."_s) &&
+    EXPECT_TRUE(impreso.contains(textos::tituloHistorial()) && impreso.contains(u"10:05"_s) &&
                 impreso.contains(u"279,25"_s))
         << impreso.toStdString();
 
