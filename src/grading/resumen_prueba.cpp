@@ -24,6 +24,10 @@ FinPrueba comoTermino(const SesionExamen& sesion, bool repetir) {
     return FinPrueba::Detenida;
 }
 
+bool esBlanco(char16_t c) {
+    return c <= u' ' || c == u'\u00A0' || c == u'\u2028' || c == u'\u2029';
+}
+
 } // namespace
 
 ResumenPrueba resumirPrueba(const SesionExamen& sesion, bool repetir) {
@@ -62,6 +66,34 @@ std::string duracionHoras(int segundos) {
     segundos = std::max(segundos, 0);
     const std::string minutos = duracionMinutos(segundos % 3600);
     return std::to_string(segundos / 3600) + (minutos.size() < 5 ? ":0" : ":") + minutos;
+}
+
+std::u16string primerasPalabras(std::u16string_view texto, std::size_t maximo) {
+    std::u16string palabras;
+    bool blanco = false;
+    // One character past the limit tells whether the text goes on; the rest is never read.
+    for (auto c = texto.begin(); c != texto.end() && palabras.size() <= maximo; ++c) {
+        if (esBlanco(*c)) {
+            blanco = !palabras.empty();
+            continue;
+        }
+        if (blanco) {
+            palabras += u' ';
+            blanco = false;
+        }
+        palabras += *c;
+    }
+    if (palabras.size() <= maximo) {
+        return palabras;
+    }
+    std::size_t corte = palabras[maximo] == u' ' ? maximo : palabras.rfind(u' ', maximo);
+    if (corte == std::u16string::npos) {
+        corte = maximo; // one long word: cut inside it, never between the halves of a surrogate pair
+        if (corte > 0 && palabras[corte - 1] >= 0xD800 && palabras[corte - 1] < 0xDC00) {
+            --corte;
+        }
+    }
+    return palabras.substr(0, corte) + u'…';
 }
 
 std::uint64_t huellaTexto(std::u16string_view texto) {

@@ -57,6 +57,11 @@ std::string duracionMinutos(int segundos);
 /// "m:ss" as hours and minutes).
 std::string duracionHoras(int segundos);
 
+/// The opening words of a text, to tell apart texts that have no name: every run of blanks and line
+/// breaks becomes one space, and a longer text is cut at the last word boundary within `maximo`
+/// characters (inside a first word longer than that) and ended by "…".
+std::u16string primerasPalabras(std::u16string_view texto, std::size_t maximo);
+
 /// A 64-bit fingerprint (FNV-1a) of a text's UTF-16 units. Equal texts give equal fingerprints.
 std::uint64_t huellaTexto(std::u16string_view texto);
 

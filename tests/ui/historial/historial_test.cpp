@@ -71,7 +71,7 @@ TEST_F(HistorialTest, EveryEndingIsKeptWithItsFiguresTextAndMissedCharacters) {
         // clang-format off
         {"welcome_time_up", {}, {}, u"Esxx"_s, 60, true, FinPrueba::TiempoAgotado, textos::textoBienvenida(), {{U't', 1}}},
         {"file_stopped", examen, {}, u"unx"_s, 3, true, FinPrueba::Detenida, u"examen.txt"_s, {{U'o', 1}}},
-        {"pasted_completed", {}, u"a\nb"_s, u"axa\nxb"_s, 3, false, FinPrueba::TextoCompletado, textos::textoPegado(), {{13, 1}, {U'b', 1}}}};
+        {"pasted_completed", {}, u"a\nb"_s, u"axa\nxb"_s, 3, false, FinPrueba::TextoCompletado, textos::textoPegado(u"a b"_s), {{13, 1}, {U'b', 1}}}};
     // clang-format on
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
