@@ -11,9 +11,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLineSeries>
 #include <QProcess>
+#include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableView>
@@ -221,6 +222,7 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     auto* frm = ventana->findChild<frm_historial*>(u"frm_historial"_s);
     ASSERT_NE(frm, nullptr);
     EXPECT_TRUE(frm->isVisible() && !frm->isModal() && frm->windowTitle() == textos::tituloHistorial());
+    EXPECT_LE(frm->width(), frm->screen()->availableGeometry().width()) << "capped to the screen";
     auto* tabla = frm->findChild<QTableView*>(u"tablaPruebas"_s);
     auto celda = [tabla](int fila, int columna) {
         return tabla->model()->index(fila, columna).data().toString();
@@ -289,6 +291,18 @@ for f in list(csv.reader(open(sys.argv[1], encoding='utf-8-sig', newline=''), de
                 impreso.contains(u"279,25"_s))
         << impreso.toStdString();
 
+    // Access keys, then Tab in reading order, out of each table.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frm));
+    frm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frm));
+    QStringList enfocados;
+    for (const QString& teclas : u"Alt+M Alt+T Tab Tab Tab Tab Alt+R Alt+G"_s.split(u' ')) {
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(teclas));
+        enfocados << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(enfocados.join(u' '),
+              u"tablaFallos cmbTexto grafico tablaPruebas tablaFallos cmdVaciar tablaPruebas grafico"_s);
+
     tabla->selectRow(0);
     registro->respuesta = false;
     QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdBorrar"_s), Qt::LeftButton);
@@ -302,6 +316,8 @@ for f in list(csv.reader(open(sys.argv[1], encoding='utf-8-sig', newline=''), de
     EXPECT_TRUE(leidas().empty());
     EXPECT_EQ(tabla->model()->rowCount(), 0);
     EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
+    QTest::keyClick(tabla, Qt::Key_Escape);
+    EXPECT_FALSE(frm->isVisible());
 }
 
 } // namespace
