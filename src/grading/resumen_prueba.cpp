@@ -86,12 +86,10 @@ std::u16string primerasPalabras(std::u16string_view texto, std::size_t maximo) {
     if (palabras.size() <= maximo) {
         return palabras;
     }
-    std::size_t corte = palabras[maximo] == u' ' ? maximo : palabras.rfind(u' ', maximo);
+    std::size_t corte = palabras.rfind(u' ', maximo);
     if (corte == std::u16string::npos) {
-        corte = maximo; // one long word: cut inside it, never between the halves of a surrogate pair
-        if (corte > 0 && palabras[corte - 1] >= 0xD800 && palabras[corte - 1] < 0xDC00) {
-            --corte;
-        }
+        // One long word: cut inside it, never between the halves of a surrogate pair.
+        corte = (palabras[maximo] & 0xFC00) == 0xDC00 ? maximo - 1 : maximo;
     }
     return palabras.substr(0, corte) + u'…';
 }

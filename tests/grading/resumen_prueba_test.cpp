@@ -68,7 +68,7 @@ TEST(FormatoCsvTest, SpanishNumbersAndQuotedFields) {
     const std::pair<std::string, std::string> celdas[] = {
         {"=1+1 dictado.txt", "'=1+1 dictado.txt"}, {"+ (1)", "'+ (1)"}, {"- (1)", "'- (1)"}, {"@A1", "'@A1"},
         {"\tx", "'\tx"}, {"\r=x", "\"'\r=x\""}, {"-,5", "'-,5"}, {"-2,", "'-2,"}, {"-1-2", "'-1-2"},
-        {"-30,51", "-30,51"}, {"-7", "-7"}};
+        {"-30,51", "-30,51"}, {"-9", "-9"}};
     // clang-format on
     for (const auto& [campo, escrito] : celdas) {
         EXPECT_EQ(lineaCsv({campo}), escrito + "\r\n") << campo;
@@ -88,7 +88,7 @@ TEST(PresentacionPruebaTest, DurationsShortRunsAndOpeningWords) {
     }
     const std::tuple<std::u16string_view, std::size_t, std::u16string_view> comienzos[] = {
         {u"Este programa es una prueba", 20, u"Este programa es una…"}, {u"Este programa es una", 19, u"Este programa es…"},
-        {u"  Uno\r\n\r\ndos\ttres \u2029", 20, u"Uno dos tres"}, {u"Uno dos", 7, u"Uno dos"},
+        {u" Uno\u00A0dos\r\n\ttres \u2029", 20, u"Uno dos tres"}, {u"Uno dos", 7, u"Uno dos"},
         {u"Supercalifragilístico", 5, u"Super…"}, {u"ab\U0001F600", 3, u"ab…"}};
     // clang-format on
     for (const auto& [texto, maximo, esperado] : comienzos) {
