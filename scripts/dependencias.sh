@@ -11,7 +11,7 @@ paquetes=(
     fonts-liberation
 )
 if [ "${1:-}" = "--pruebas" ]; then
-    paquetes+=(clang libclang-rt-dev desktop-file-utils appstream dpkg-dev file poppler-utils xvfb xauth xdotool)
+    paquetes+=(clang libclang-rt-dev desktop-file-utils appstream dpkg-dev file poppler-utils python3 xvfb xauth xdotool)
 fi
 
 faltan=()

@@ -3,6 +3,7 @@
 #include "engine/sesion_examen.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -54,6 +55,22 @@ struct ResumenPrueba {
 /// Sums up a run that has just ended, with the repeat setting it ran with. The ending is read
 /// off the record: a counter's limit, then the time, then a completed text; otherwise a stop.
 ResumenPrueba resumirPrueba(const SesionExamen& sesion, bool repetir);
+
+/// A run that lasted under a minute: its rates are extrapolated from too few keystrokes to compare
+/// with full runs.
+bool pruebaCorta(const ResumenPrueba& resumen);
+
+/// Elapsed seconds as minutes and seconds, "m:ss" ("0:02", "10:00", "125:30").
+std::string duracionMinutos(int segundos);
+
+/// Elapsed seconds as "h:mm:ss", the form spreadsheet programs read as a duration (they read
+/// "m:ss" as hours and minutes).
+std::string duracionHoras(int segundos);
+
+/// The opening words of a text, to tell apart texts that have no name: every run of blanks and line
+/// breaks becomes one space, and a longer text is cut at the last word boundary within `maximo`
+/// characters (inside a first word longer than that) and ended by "…".
+std::u16string primerasPalabras(std::u16string_view texto, std::size_t maximo);
 
 /// A 64-bit fingerprint (FNV-1a) of a text's UTF-16 units. Equal texts give equal fingerprints.
 std::uint64_t huellaTexto(std::u16string_view texto);

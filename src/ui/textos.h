@@ -109,8 +109,10 @@ inline QString umbralMaximo() {
 inline QString textoBienvenida() {
     return QStringLiteral("Texto de bienvenida");
 }
-inline QString textoPegado() {
-    return QStringLiteral("Texto pegado");
+/// A pasted text, named by its opening words.
+inline QString textoPegado(const QString& comienzo) {
+    return comienzo.isEmpty() ? QStringLiteral("Texto pegado")
+                              : QStringLiteral("Texto pegado: «%1»").arg(comienzo);
 }
 
 // Printing with no printer.

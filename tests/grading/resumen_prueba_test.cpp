@@ -57,6 +57,37 @@ TEST(FormatoCsvTest, SpanishNumbersAndQuotedFields) {
         EXPECT_EQ(numeroCsv(valor, decimales), esperado);
     }
     EXPECT_EQ(lineaCsv({"a b", "x;y", "di \"no\"", "ñ"}), "a b;\"x;y\";\"di \"\"no\"\"\";ñ\r\n");
+    // What a spreadsheet would run as a formula is written as text; negative numbers stay numbers.
+    // clang-format off
+    const std::pair<std::string, std::string> celdas[] = {
+        {"=1+1 dictado.txt", "'=1+1 dictado.txt"}, {"+ (1)", "'+ (1)"}, {"- (1)", "'- (1)"}, {"@A1", "'@A1"},
+        {"\tx", "'\tx"}, {"\r=x", "\"'\r=x\""}, {"-,5", "'-,5"}, {"-2,", "'-2,"}, {"-1-2", "'-1-2"},
+        {"-30,51", "-30,51"}, {"-9", "-9"}};
+    // clang-format on
+    for (const auto& [campo, escrito] : celdas) {
+        EXPECT_EQ(lineaCsv({campo}), escrito + "\r\n") << campo;
+    }
+}
+
+TEST(PresentacionPruebaTest, DurationsShortRunsAndOpeningWords) {
+    // clang-format off
+    const std::tuple<std::int16_t, std::string, std::string, bool> duraciones[] = {
+        {2, "0:02", "0:00:02", true}, {59, "0:59", "0:00:59", true}, {60, "1:00", "0:01:00", false},
+        {605, "10:05", "0:10:05", false}, {3600, "60:00", "1:00:00", false}};
+    for (const auto& [segundos, minutos, horas, corta] : duraciones) {
+        ResumenPrueba r;
+        r.segundos = segundos;
+        EXPECT_EQ(std::tuple(duracionMinutos(segundos), duracionHoras(segundos), pruebaCorta(r)),
+                  std::tuple(minutos, horas, corta));
+    }
+    const std::tuple<std::u16string_view, std::size_t, std::u16string_view> comienzos[] = {
+        {u"Este programa es una prueba", 20, u"Este programa es una…"}, {u"Este programa es una", 19, u"Este programa es…"},
+        {u" Uno\u00A0dos\r\n\ttres \u2029", 20, u"Uno dos tres"}, {u"Uno dos", 7, u"Uno dos"},
+        {u"Supercalifragilístico", 5, u"Super…"}, {u"ab\U0001F600", 3, u"ab…"}};
+    // clang-format on
+    for (const auto& [texto, maximo, esperado] : comienzos) {
+        EXPECT_EQ(primerasPalabras(texto, maximo), esperado);
+    }
 }
 
 } // namespace

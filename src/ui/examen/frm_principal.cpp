@@ -344,7 +344,8 @@ QString frm_principal::nombreDelTexto() const {
     if (sesion_.textoReferencia == aU16(textos::bienvenida())) {
         return textos::textoBienvenida();
     }
-    return textos::textoPegado();
+    // Enough words to tell pasted texts apart in the history, short enough for its list.
+    return textos::textoPegado(aQString(primerasPalabras(sesion_.textoReferencia, 25)));
 }
 
 bool frm_principal::eventFilter(QObject* objeto, QEvent* evento) {

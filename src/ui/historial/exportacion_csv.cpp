@@ -1,6 +1,7 @@
 #include "ui/historial/exportacion_csv.h"
 
 #include "grading/formato_csv.h"
+#include "grading/resumen_prueba.h"
 #include "input/causa_fallo.h"
 #include "ui/historial/textos_historial.h"
 
@@ -36,9 +37,9 @@ QString exportarCsv(const QString& ruta, const std::vector<const PruebaGuardada*
     using textos::Campo;
     std::vector<std::string> titulos;
     for (const Campo campo :
-         {Campo::Fecha, Campo::Texto, Campo::Minutos, Campo::Segundos, Campo::Aciertos, Campo::Errores,
-          Campo::AciertosMin, Campo::NetasMin, Campo::Nota, Campo::PuntMin, Campo::PuntApr, Campo::PuntMax,
-          Campo::Repetir, Campo::Final, Campo::Fallados}) {
+         {Campo::Fecha, Campo::Texto, Campo::Minutos, Campo::Segundos, Campo::Duracion, Campo::Aciertos,
+          Campo::Errores, Campo::AciertosMin, Campo::NetasMin, Campo::Nota, Campo::PuntMin, Campo::PuntApr,
+          Campo::PuntMax, Campo::Repetir, Campo::Final, Campo::Fallados}) {
         titulos.push_back(utf8(textos::tituloCampo(campo)));
     }
     contenido += lineaCsv(titulos);
@@ -51,8 +52,8 @@ QString exportarCsv(const QString& ruta, const std::vector<const PruebaGuardada*
         // The date as Spanish spreadsheet programs read one, whatever the user's settings.
         contenido +=
             lineaCsv({utf8(p->fecha.toString(QStringLiteral("dd/MM/yyyy HH:mm:ss"))), utf8(p->texto),
-                      entero(r.minutos), entero(r.segundos), entero(r.aciertos), entero(r.errores),
-                      numeroCsv(r.aciertosPorMinuto, 2), numeroCsv(r.tecladasNetasMin, 2),
+                      entero(r.minutos), entero(r.segundos), duracionHoras(r.segundos), entero(r.aciertos),
+                      entero(r.errores), numeroCsv(r.aciertosPorMinuto, 2), numeroCsv(r.tecladasNetasMin, 2),
                       numeroCsv(r.nota, 2), entero(r.puntMin), entero(r.puntApr), entero(r.puntMax),
                       r.repetir ? "Sí" : "No", utf8(textos::textoFin(r.fin)), utf8(fallados.join(u' '))});
     }

@@ -14,9 +14,11 @@
 
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTableWidget>
 
@@ -54,13 +56,21 @@ frm_historial::frm_historial(Historial& historial, Entorno& entorno, QWidget* pa
         const QString muestra = columna == ModeloPruebas::Fecha   ? QStringLiteral("00/00/00 00:00")
                                 : columna == ModeloPruebas::Texto ? textos::textoBienvenida()
                                 : columna == ModeloPruebas::Final ? textos::textoCompletado()
-                                                                  : QStringLiteral("0000,00");
+                                : columna == ModeloPruebas::Duracion
+                                    ? textos::duracionCorta(QStringLiteral("0:00"))
+                                    : QStringLiteral("0000,00");
         const QString titulo = modelo_->headerData(columna, Qt::Horizontal).toString();
         tabla.setColumnWidth(
             columna, std::max(medidas.horizontalAdvance(muestra), medidas.horizontalAdvance(titulo)) + 16);
     }
     ui_->tablaFallos->verticalHeader()->setDefaultSectionSize(tabla.verticalHeader()->defaultSectionSize());
-    ui_->tablaFallos->setColumnWidth(0, 110);
+    // The count keeps its room beside the scroll bar; the character takes what is left.
+    ui_->tablaFallos->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    ui_->tablaFallos->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    // The form's size in logical pixels outgrows the screen at large scale factors.
+    if (const QScreen* pantalla = screen()) {
+        resize(size().boundedTo(pantalla->availableGeometry().size()));
+    }
 
     connect(ui_->cmbTexto, &QComboBox::currentIndexChanged, this, &frm_historial::mostrarTexto);
     connect(tabla.selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -76,6 +86,15 @@ frm_historial::~frm_historial() = default;
 
 void frm_historial::ponerUmbrales(const Umbrales& umbrales) {
     umbrales_ = umbrales;
+}
+
+void frm_historial::keyPressEvent(QKeyEvent* evento) {
+    // Esc reaches the window only when no control wants it (an open list takes its own).
+    if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
 }
 
 void frm_historial::avisar(const QString& prefijo, const QString& fallo) {

@@ -41,6 +41,9 @@ public Q_SLOTS:
     /// Reads the history again, keeping the chosen text when it still has runs.
     void recargar();
 
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+
 private Q_SLOTS:
     void cmdBorrar_Click();
     void cmdVaciar_Click();

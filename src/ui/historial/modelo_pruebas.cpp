@@ -19,6 +19,8 @@ double numero(const PruebaGuardada& p, int columna) {
         return static_cast<double>(p.id);
     case ModeloPruebas::Minutos:
         return p.resumen.minutos;
+    case ModeloPruebas::Duracion:
+        return p.resumen.segundos;
     case ModeloPruebas::Aciertos:
         return p.resumen.aciertos;
     case ModeloPruebas::Errores:
@@ -63,11 +65,16 @@ QVariant ModeloPruebas::data(const QModelIndex& indice, int rol) const {
         return columna == Texto || columna == Final ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                                     : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     }
-    if (rol != Qt::DisplayRole) {
+    if (rol != Qt::DisplayRole && rol != Qt::ToolTipRole) {
         return {};
     }
     const PruebaGuardada& p = *filas_[static_cast<std::size_t>(indice.row())];
     const QLocale local;
+    if (rol == Qt::ToolTipRole) {
+        return textos::umbralesDeLaPrueba(local.toString(p.resumen.puntMin),
+                                          local.toString(p.resumen.puntApr),
+                                          local.toString(p.resumen.puntMax));
+    }
     switch (columna) {
     case Fecha:
         return local.toString(p.fecha, QLocale::ShortFormat);
@@ -75,6 +82,10 @@ QVariant ModeloPruebas::data(const QModelIndex& indice, int rol) const {
         return p.texto;
     case Final:
         return textos::textoFin(p.resumen.fin);
+    case Duracion: {
+        const QString duracion = QString::fromStdString(duracionMinutos(p.resumen.segundos));
+        return pruebaCorta(p.resumen) ? textos::duracionCorta(duracion) : duracion;
+    }
     case AciertosMin:
     case NetasMin:
     case Nota:
@@ -89,9 +100,9 @@ QVariant ModeloPruebas::headerData(int seccion, Qt::Orientation orientacion, int
         return QAbstractTableModel::headerData(seccion, orientacion, rol);
     }
     using textos::Campo;
-    static constexpr Campo campos[kColumnas] = {Campo::Fecha,    Campo::Texto,   Campo::Minutos,
-                                                Campo::Aciertos, Campo::Errores, Campo::AciertosMin,
-                                                Campo::NetasMin, Campo::Nota,    Campo::Final};
+    static constexpr Campo campos[kColumnas] = {
+        Campo::Fecha,   Campo::Texto,       Campo::Minutos,  Campo::Duracion, Campo::Aciertos,
+        Campo::Errores, Campo::AciertosMin, Campo::NetasMin, Campo::Nota,     Campo::Final};
     return seccion >= 0 && seccion < kColumnas ? textos::tituloCampo(campos[seccion]) : QVariant();
 }
 

@@ -9,14 +9,26 @@
 namespace tecladas {
 
 /// The runs the history window lists, one a row, sortable by any column (newest first at
-/// start). Numbers and dates follow the user's regional settings. It points into the runs it is
-/// given, which must outlive it or be replaced first.
+/// start), each row's tooltip its thresholds. Numbers and dates follow the user's regional settings. It
+/// points into the runs it is given, which must outlive it or be replaced first.
 class ModeloPruebas final : public QAbstractTableModel {
     Q_OBJECT
     Q_DISABLE_COPY(ModeloPruebas)
 
 public:
-    enum Columna { Fecha, Texto, Minutos, Aciertos, Errores, AciertosMin, NetasMin, Nota, Final, kColumnas };
+    enum Columna {
+        Fecha,
+        Texto,
+        Minutos,
+        Duracion,
+        Aciertos,
+        Errores,
+        AciertosMin,
+        NetasMin,
+        Nota,
+        Final,
+        kColumnas
+    };
 
     explicit ModeloPruebas(QObject* padre = nullptr);
 

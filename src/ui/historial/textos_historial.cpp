@@ -16,6 +16,8 @@ QString tituloCampo(Campo campo) {
         return QStringLiteral("Minutos");
     case Campo::Segundos:
         return QStringLiteral("Segundos");
+    case Campo::Duracion:
+        return QStringLiteral("Duración");
     case Campo::Aciertos:
         return QStringLiteral("Aciertos");
     case Campo::Errores:

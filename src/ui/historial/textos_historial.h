@@ -21,6 +21,7 @@ enum class Campo {
     Texto,
     Minutos,
     Segundos,
+    Duracion,
     Aciertos,
     Errores,
     AciertosMin,
@@ -35,6 +36,16 @@ enum class Campo {
 };
 /// The title of a column, the same in the table, the CSV file and the printout.
 QString tituloCampo(Campo campo);
+
+/// How long a run lasted, marked when it lasted under a minute.
+inline QString duracionCorta(const QString& duracion) {
+    return QStringLiteral("%1 (corta)").arg(duracion);
+}
+/// The thresholds a run was graded with.
+inline QString umbralesDeLaPrueba(const QString& minimo, const QString& aprobado, const QString& maximo) {
+    return QStringLiteral("%1 %2 · %3 %4 · %5 %6")
+        .arg(umbralMinimo(), minimo, umbralAprobado(), aprobado, umbralMaximo(), maximo);
+}
 
 /// How a run ended.
 QString textoFin(FinPrueba fin);

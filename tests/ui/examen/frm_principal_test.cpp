@@ -193,9 +193,11 @@ TEST_F(FrmPrincipalTest, EveryEndingShowsTheFiguresAndGradeThenItsMessageAndStar
         EXPECT_EQ(textoact()->toPlainText(), c.escrito.isNull() ? teclas : c.escrito);
         EXPECT_EQ(texto()->toPlainText(), referencia);
         EXPECT_EQ(registro->pitidos, 0);
-        expectUnaTerminada(finales.at(c.mensaje), c.referencia == bienvenidaMostrada()
-                                                      ? textos::textoBienvenida()
-                                                      : textos::textoPegado());
+        expectUnaTerminada(
+            finales.at(c.mensaje),
+            c.referencia == bienvenidaMostrada()
+                ? textos::textoBienvenida()
+                : textos::textoPegado(aQString(ventana->sesion().textoReferencia).simplified()));
         expectFinYNuevoInicio();
     }
 }
@@ -267,7 +269,7 @@ TEST_F(FrmPrincipalTest, EndOfTextTimeUpAndStopInTheSameSecondEndOnce) {
     EXPECT_EQ(caja("txtTiempoTotalSeg")->text(), u"59"_s);
     EXPECT_EQ(ventana->sesion().errores, 0);
     EXPECT_EQ(registro->pitidos, 0);
-    expectUnaTerminada(FinPrueba::TextoCompletado, textos::textoPegado());
+    expectUnaTerminada(FinPrueba::TextoCompletado, textos::textoPegado(u"ab"_s));
     expectFinYNuevoInicio();
 }
 
@@ -280,7 +282,7 @@ TEST_F(FrmPrincipalTest, ClosingTheWindowDuringARunStopsItQuietly) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(reloj()->isActive());
     EXPECT_TRUE(registro->mensajes.isEmpty()) << "no message behind a closed window";
-    expectUnaTerminada(FinPrueba::Detenida, textos::textoPegado());
+    expectUnaTerminada(FinPrueba::Detenida, textos::textoPegado(u"abc"_s));
 }
 
 } // namespace

@@ -7,12 +7,14 @@
 #include "ui/historial/historial.h"
 #include "ui/historial/textos_historial.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableView>
@@ -69,7 +71,7 @@ TEST_F(HistorialTest, EveryEndingIsKeptWithItsFiguresTextAndMissedCharacters) {
         // clang-format off
         {"welcome_time_up", {}, {}, u"Esxx"_s, 60, true, FinPrueba::TiempoAgotado, textos::textoBienvenida(), {{U't', 1}}},
         {"file_stopped", examen, {}, u"unx"_s, 3, true, FinPrueba::Detenida, u"examen.txt"_s, {{U'o', 1}}},
-        {"pasted_completed", {}, u"a\nb"_s, u"axa\nxb"_s, 3, false, FinPrueba::TextoCompletado, textos::textoPegado(), {{13, 1}, {U'b', 1}}}};
+        {"pasted_completed", {}, u"a\nb"_s, u"axa\nxb"_s, 3, false, FinPrueba::TextoCompletado, textos::textoPegado(u"a b"_s), {{13, 1}, {U'b', 1}}}};
     // clang-format on
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -202,17 +204,18 @@ TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
 
 TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     Historial historial(ruta());
-    const std::tuple<QString, std::uint64_t, double, double, std::vector<CaracterFallado>> pruebas[] = {
-        {u"dictado.txt"_s, 1, 150.5, 1.39, {{U'e', 2}, {13, 1}}},
-        {u"b.txt"_s, 2, 380, 7.5, {{U'e', 1}, {U'ñ', 4}}},
-        {u"dictado.txt"_s, 1, 279.25, 4.96, {{13, 1}}}};
+    const QString formula = u"=1+1 dictado.txt"_s;
+    const std::tuple<QString, std::uint64_t, double, std::int16_t, std::vector<CaracterFallado>> pruebas[] = {
+        {formula, 1, 150.5, 75, {{U'+', 1}, {U'e', 2}}},
+        {u"b.txt"_s, 2, 380, 2, {{13, 3}, {U'e', 1}, {U'ñ', 4}}},
+        {formula, 1, 279.25, 605, {{U'-', 2}}}};
     int dia = 1;
-    for (const auto& [texto, huella, netas, nota, fallados] : pruebas) {
+    for (const auto& [texto, huella, netas, segundos, fallados] : pruebas) {
         ResumenPrueba r;
-        std::tie(r.huella, r.tecladasNetasMin, r.nota, r.fallados) = std::tie(huella, netas, nota, fallados);
+        std::tie(r.huella, r.tecladasNetasMin, r.segundos, r.fallados) =
+            std::tie(huella, netas, segundos, fallados);
         // The second run lasts under a minute; the minimum to score changes before the third.
-        std::tie(r.segundos, r.puntMin, r.puntApr, r.puntMax) =
-            std::tuple(dia == 2 ? 30 : 60, dia < 3 ? 100 : 120, 280, 480);
+        std::tie(r.puntMin, r.puntApr, r.puntMax) = std::tuple(dia < 3 ? 100 : 120, 280, 480);
         ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 12, dia++), QTime(9, 0)), texto, r), QString());
     }
     ponerAjustes(u" 1"_s, u"120"_s, u"300"_s, u"450"_s);
@@ -220,6 +223,7 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     auto* frm = ventana->findChild<frm_historial*>(u"frm_historial"_s);
     ASSERT_NE(frm, nullptr);
     EXPECT_TRUE(frm->isVisible() && !frm->isModal() && frm->windowTitle() == textos::tituloHistorial());
+    EXPECT_LE(frm->width(), frm->screen()->availableGeometry().width()) << "capped to the screen";
     auto* tabla = frm->findChild<QTableView*>(u"tablaPruebas"_s);
     auto celda = [tabla](int fila, int columna) {
         return tabla->model()->index(fila, columna).data().toString();
@@ -227,7 +231,10 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     ASSERT_EQ(tabla->model()->rowCount(), 3);
     EXPECT_EQ(celda(0, 0),
               QLocale().toString(QDateTime(QDate(2026, 12, 3), QTime(9, 0)), QLocale::ShortFormat));
-    EXPECT_EQ(celda(0, 6), u"279,25"_s) << "newest first, in the Spanish format";
+    EXPECT_EQ(QStringList({celda(0, 7), celda(1, 3)}), QStringList({u"279,25"_s, u"0:02 (corta)"_s}))
+        << "newest first, in the Spanish format";
+    EXPECT_EQ(tabla->model()->index(0, 5).data(Qt::ToolTipRole),
+              u"Mínimo para puntuar 120 · Aprobado 280 · Nota Máxima 480"_s);
 
     const DatosGrafico& grafico = frm->findChild<GraficoHistorial*>(u"grafico"_s)->datos();
     QStringList lineas{grafico.serie + u':'};
@@ -248,30 +255,30 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     auto fallo = [fallos](int fila) {
         return fallos->item(fila, 0)->text() + u' ' + fallos->item(fila, 1)->text();
     };
-    EXPECT_EQ(QStringList({fallo(0), fallo(1), fallo(2)}), QStringList({u"ñ 4"_s, u"e 3"_s, u"Intro 2"_s}));
+    EXPECT_EQ(QStringList({fallo(0), fallo(1), fallo(2)}), QStringList({u"ñ 4"_s, u"Intro 3"_s, u"e 3"_s}));
 
     auto* eleccion = frm->findChild<QComboBox*>(u"cmbTexto"_s);
     eleccion->setCurrentIndex(1);
-    EXPECT_EQ(eleccion->currentText(), u"dictado.txt (2 pruebas)"_s);
+    EXPECT_EQ(eleccion->currentText(), formula + u" (2 pruebas)"_s);
     EXPECT_EQ(tabla->model()->rowCount(), 2);
-    EXPECT_EQ(QStringList({fallo(0), fallo(1)}), QStringList({u"Intro 2"_s, u"e 2"_s}))
-        << "ties in code order";
-    tabla->sortByColumn(7, Qt::AscendingOrder);
-    EXPECT_EQ(QStringList({celda(0, 7), celda(1, 7)}), QStringList({u"1,39"_s, u"4,96"_s}));
+    EXPECT_EQ(QStringList({fallo(0), fallo(1)}), QStringList({u"- 2"_s, u"e 2"_s})) << "ties in code order";
+    tabla->sortByColumn(3, Qt::AscendingOrder);
+    EXPECT_EQ(QStringList({celda(0, 3), celda(1, 3)}), QStringList({u"1:15"_s, u"10:05"_s})) << "by seconds";
 
     QTemporaryDir salida;
     registro->destinoElegido = salida.filePath(u"historial.csv"_s);
     QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdExportar"_s), Qt::LeftButton);
-    QFile csv(registro->destinoElegido);
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    const QByteArray contenido = csv.readAll();
-    EXPECT_TRUE(contenido.startsWith("\xEF\xBB\xBF"
-                                     "Fecha;Texto;"));
-    const QStringList filas = QString::fromUtf8(contenido).split(u"\r\n"_s, Qt::SkipEmptyParts);
-    ASSERT_EQ(filas.size(), 3);
-    EXPECT_EQ(QStringList({filas[1].section(u';', 0, 0), filas[1].section(u';', 7, 7),
-                           filas[2].section(u';', 0, 0), filas[2].section(u';', 7, 7)}),
-              QStringList({u"01/12/2026 09:00:00"_s, u"150,50"_s, u"03/12/2026 09:00:00"_s, u"279,25"_s}));
+    // A real CSV reader finds each field where it belongs, formulas kept as text.
+    QProcess python;
+    python.start(u"python3"_s, {u"-c"_s, uR"(import csv, sys
+for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter=';'):
+    print(len(f), f[0], f[1], f[4], f[8], f[-1], sep='|'))"_s,
+                                registro->destinoElegido});
+    ASSERT_TRUE(python.waitForFinished());
+    EXPECT_EQ(QString::fromUtf8(python.readAll()),
+              u"16|\uFEFFFecha|Texto|Duración|Teclad. exactas/Min.|Caracteres fallados\n"
+              "16|01/12/2026 09:00:00|'=1+1 dictado.txt|0:01:15|150,50|'+ (1) e (2)\n"
+              "16|03/12/2026 09:00:00|'=1+1 dictado.txt|0:10:05|279,25|'- (2)\n"_s);
 
     registro->destinoElegido = salida.filePath(u"historial.pdf"_s);
     QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdImprimir"_s), Qt::LeftButton);
@@ -284,7 +291,7 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     };
     const QString impreso = leerPdf(u"pdftotext"_s, {pdf, u"-"_s}), datosPdf = leerPdf(u"pdfinfo"_s, {pdf});
     // Every word of the headings and the names whole, the chart as lines and no picture.
-    QStringList enteras{u"dictado.txt"_s, u"279,25"_s};
+    QStringList enteras{u"dictado.txt"_s, u"279,25"_s, u"10:05"_s};
     for (int columna = 0; columna < tabla->model()->columnCount(); ++columna) {
         enteras << tabla->model()->headerData(columna, Qt::Horizontal).toString().split(u' ');
     }
@@ -297,6 +304,18 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     EXPECT_TRUE(datosPdf.contains(QRegularExpression(u"Title: +Historial de pruebas"_s)))
         << datosPdf.toStdString();
     EXPECT_EQ(leerPdf(u"pdfimages"_s, {u"-list"_s, pdf}).count(u'\n'), 2) << "only the list's heading";
+
+    // Access keys, then Tab in reading order, out of each table.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frm));
+    frm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frm));
+    QStringList enfocados;
+    for (const QString& teclas : u"Alt+M Alt+T Tab Tab Tab Tab Alt+R Alt+G"_s.split(u' ')) {
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(teclas));
+        enfocados << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(enfocados.join(u' '),
+              u"tablaFallos cmbTexto grafico tablaPruebas tablaFallos cmdVaciar tablaPruebas grafico"_s);
 
     tabla->selectRow(0);
     registro->respuesta = false;
@@ -311,6 +330,8 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     EXPECT_TRUE(leidas().empty());
     EXPECT_EQ(tabla->model()->rowCount(), 0);
     EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
+    QTest::keyClick(tabla, Qt::Key_Escape);
+    EXPECT_FALSE(frm->isVisible());
 }
 
 } // namespace
