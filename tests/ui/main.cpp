@@ -1,4 +1,4 @@
-#include "ui/aplicacion.h"
+#include "ui/escritorio/aplicacion.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -9,8 +9,8 @@
 
 // Widget tests need one application for the whole run, set up as the program sets up its own
 // (Qt's Spanish texts included); numbers are shown as in Spain. The runs the windows record go to
-// a history of their own, never the user's: on Windows, where no variable moves it, in Qt's test
-// folder under %APPDATA%.
+// a history of their own, never the user's: on Windows, where no variable moves the data folder,
+// Qt's test folder under %APPDATA% stands in for it.
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const QTemporaryDir datos;
