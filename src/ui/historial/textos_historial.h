@@ -83,11 +83,14 @@ inline QString sinControladorSqlite() {
 inline QString carpetaNoSeCrea(const QString& carpeta) {
     return QStringLiteral("no se puede crear la carpeta «%1».").arg(carpeta);
 }
-inline QString historialOcupado() {
-    return QStringLiteral("el archivo del historial está ocupado por otra ventana del programa.");
+inline QString historialBloqueado() {
+    return QStringLiteral("el archivo del historial está bloqueado por otro programa.");
 }
 inline QString historialSinPermiso(const QString& ruta) {
     return QStringLiteral("no se puede escribir en «%1».").arg(ruta);
+}
+inline QString historialEsCarpeta(const QString& ruta) {
+    return QStringLiteral("«%1» es una carpeta, no un archivo.").arg(ruta);
 }
 inline QString discoLleno() {
     return QStringLiteral("el disco está lleno.");

@@ -19,10 +19,13 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QValueAxis>
 
 #include <functional>
 #include <tuple>
+
+#include <ctime>
 
 #include <unistd.h>
 
@@ -201,6 +204,47 @@ TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
     EXPECT_EQ(nuevo.leer(pruebas), textos::historialMasNuevo());
 }
 
+TEST_F(HistorialTest, AFileOfTheSecondVersionHasItsLocalTimesTurnedIntoInstants) {
+    const auto restaurar = qScopeGuard([zona = qgetenv("TZ")] {
+        zona.isNull() ? qunsetenv("TZ") : qputenv("TZ", zona);
+        tzset();
+    });
+    qputenv("TZ", "Europe/Madrid");
+    tzset();
+    const std::pair<QString, QString> fechas[] = {
+        {u"2026-10-25T01:50:00"_s, u"2026-10-24T23:50:00Z"_s}, // summer time
+        {u"2026-10-25T02:30:00"_s, u"2026-10-25T00:30:00Z"_s}, // the hour repeated as clocks go back
+        {u"2026-10-25T02:10:00"_s, u"2026-10-25T01:10:00Z"_s}, // ... its second time: after the run before
+        {u"2026-12-07T11:15:00"_s, u"2026-12-07T10:15:00Z"_s}, // winter time
+        {u"2027-03-28T02:30:00"_s, u"2027-03-28T01:30:00Z"_s}, // an hour skipped as clocks go forward
+        {u"ayer"_s, u"ayer"_s}};
+    const QString archivo = datos.filePath(u"version2.sqlite"_s);
+    QStringList esperadas, guardadas;
+    {
+        Historial historial(archivo); // the tables of the second version are those of the third
+        ASSERT_EQ(historial.abrir(), QString());
+        QSqlQuery q(QSqlDatabase::database(historial.conexion()));
+        for (const auto& [local, utc] : fechas) {
+            esperadas << utc;
+            ASSERT_TRUE(q.exec(
+                u"INSERT INTO pruebas VALUES(NULL, '%1', 'a', '1', 1, 60, 1, 0, 1, 1, 0, 1, 2, 3, 1, 1)"_s
+                    .arg(local)));
+        }
+        ASSERT_TRUE(q.exec(u"PRAGMA user_version=2"_s));
+    }
+    Historial historial(archivo);
+    ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 7, 1), QTime(12, 0)), u"b"_s, {}), QString());
+    QSqlQuery q(QSqlDatabase::database(historial.conexion()));
+    ASSERT_TRUE(q.exec(u"SELECT fecha FROM pruebas ORDER BY id"_s));
+    while (q.next()) {
+        guardadas << q.value(0).toString();
+    }
+    EXPECT_EQ(guardadas.join(u' '), (esperadas << u"2026-07-01T10:00:00Z"_s).join(u' '));
+    std::vector<PruebaGuardada> pruebas;
+    ASSERT_EQ(historial.leer(pruebas), QString());
+    EXPECT_EQ(pruebas[2].fecha.time(), QTime(2, 10)) << "shown in local time";
+}
+
 TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     Historial historial(ruta());
     const std::tuple<QString, std::uint64_t, double, double, std::vector<CaracterFallado>> pruebas[] = {
@@ -291,6 +335,11 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
               QStringList({textos::preguntaBorrar(1), textos::preguntaBorrar(1), textos::preguntaVaciar(2)}));
     EXPECT_TRUE(leidas().empty());
     EXPECT_EQ(tabla->model()->rowCount(), 0);
+    for (const QString& sufijo : {u""_s, u"-wal"_s}) {
+        QFile archivo(ruta() + sufijo);
+        EXPECT_TRUE(archivo.open(QIODevice::ReadOnly) && !archivo.readAll().contains("b.txt"))
+            << "nothing readable";
+    }
     EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
 }
 
