@@ -92,6 +92,22 @@ inline QString historialSinPermiso(const QString& ruta) {
 inline QString historialEsCarpeta(const QString& ruta) {
     return QStringLiteral("«%1» es una carpeta, no un archivo.").arg(ruta);
 }
+/// Said after why a run could not be kept, the first time in a session.
+inline QString pruebaPendiente() {
+    return QStringLiteral(" La prueba queda pendiente y se volverá a intentar guardar.");
+}
+/// How many runs wait to be kept in the history.
+inline QString pruebasPendientes(int cuantas) {
+    return cuantas == 1 ? QStringLiteral("1 prueba pendiente de guardar")
+                        : QStringLiteral("%1 pruebas pendientes de guardar").arg(cuantas);
+}
+/// Said on leaving when runs could be kept neither in the history nor in its pending file.
+inline QString pruebasPerdidas(int cuantas) {
+    return (
+        cuantas == 1
+            ? QStringLiteral("Una prueba no se ha podido guardar y se perderá al salir: ")
+            : QStringLiteral("%1 pruebas no se han podido guardar y se perderán al salir: ").arg(cuantas));
+}
 inline QString discoLleno() {
     return QStringLiteral("el disco está lleno.");
 }
