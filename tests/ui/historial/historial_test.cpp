@@ -14,18 +14,17 @@
 #include <QGuiApplication>
 #include <QLineSeries>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QScopeGuard>
 #include <QValueAxis>
 
+#include <ctime>
 #include <functional>
 #include <tuple>
-
-#include <ctime>
 
 #include <unistd.h>
 
@@ -126,8 +125,7 @@ TEST_F(HistorialTest, AFailureIsToldOnceAndItsRunsWaitUntilTheyCanBeKeptADamaged
         const char* nombre;
         std::function<void()> preparar, reparar;
         QString mensaje;
-        std::size_t
-            guardadas; ///< after a restart with the fault mended: what was held in memory only is lost
+        std::size_t guardadas; ///< after a restart, the fault mended
     } casos[] = {
         // clang-format off
         {"data_folder_blocked_by_a_file", [&] { QFile(datos.filePath(u"Tecladas"_s)).open(QIODevice::WriteOnly); }, [&] { QFile::remove(datos.filePath(u"Tecladas"_s)); }, textos::carpetaNoSeCrea(carpeta), 1},
