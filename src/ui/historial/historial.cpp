@@ -111,6 +111,7 @@ QString Historial::tomarApartado() {
 }
 
 QString Historial::abrir() {
+    bloqueado_ = false;
     if (abierta_) {
         return {};
     }
