@@ -1,11 +1,16 @@
 #include "ui/historial/pruebas_pendientes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
+#include <QRandomGenerator>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace tecladas {
 
@@ -65,41 +70,73 @@ bool deJson(const QJsonObject& o, PruebaTerminada& p) {
 
 } // namespace
 
-QString rutaPendientes(const QString& rutaHistorial) {
+ArchivoPendientes::ArchivoPendientes(const QString& rutaHistorial) {
     const QFileInfo historial(rutaHistorial);
-    return historial.absolutePath() + QLatin1Char('/') + historial.completeBaseName() +
-           QStringLiteral("-pendientes.json");
+    carpeta_ = historial.absolutePath();
+    prefijo_ = historial.completeBaseName() + QStringLiteral("-pendientes");
+    propio_ = QStringLiteral("%1/%2-%3.json")
+                  .arg(carpeta_, prefijo_, QString::number(QRandomGenerator::global()->generate64(), 36));
 }
 
-std::deque<PruebaTerminada> leerPendientes(const QString& ruta) {
+ArchivoPendientes::~ArchivoPendientes() = default;
+
+std::deque<PruebaTerminada> ArchivoPendientes::recoger() {
     std::deque<PruebaTerminada> pruebas;
-    QFile archivo(ruta);
-    if (!archivo.open(QIODevice::ReadOnly)) {
-        return pruebas;
-    }
-    for (const QJsonValue& valor : QJsonDocument::fromJson(archivo.readAll()).array()) {
-        PruebaTerminada p;
-        if (deJson(valor.toObject(), p)) {
-            pruebas.push_back(std::move(p));
+    const QDir carpeta(carpeta_);
+    for (const QString& nombre : carpeta.entryList({prefijo_ + QStringLiteral("*.json")}, QDir::Files)) {
+        const QString ruta = carpeta.filePath(nombre);
+        auto cerrojo = std::make_unique<QLockFile>(ruta + QStringLiteral(".lock"));
+        cerrojo->setStaleLockTime(0); // held as long as its program runs, however long
+        QFile archivo(ruta);
+        if (!cerrojo->tryLock(0) || !archivo.open(QIODevice::ReadOnly)) {
+            continue; // a program still running keeps it
         }
+        for (const QJsonValue& valor : QJsonDocument::fromJson(archivo.readAll()).array()) {
+            PruebaTerminada p;
+            if (deJson(valor.toObject(), p)) {
+                pruebas.push_back(std::move(p));
+            }
+        }
+        recogidos_.emplace_back(ruta, std::move(cerrojo));
     }
+    std::stable_sort(pruebas.begin(), pruebas.end(),
+                     [](const auto& a, const auto& b) { return a.fecha < b.fecha; });
     return pruebas;
 }
 
-bool escribirPendientes(const QString& ruta, const std::deque<PruebaTerminada>& pruebas) {
+bool ArchivoPendientes::escribir(const std::deque<PruebaTerminada>& pruebas) {
     if (pruebas.empty()) {
-        return !QFile::exists(ruta) || QFile::remove(ruta);
+        if (cerrojo_ && QFile::exists(propio_) && !QFile::remove(propio_)) {
+            return false;
+        }
+        cerrojo_.reset();
+    } else {
+        if (!cerrojo_) {
+            cerrojo_ = std::make_unique<QLockFile>(propio_ + QStringLiteral(".lock"));
+            cerrojo_->setStaleLockTime(0);
+            if (!cerrojo_->tryLock(0)) {
+                cerrojo_.reset();
+                return false;
+            }
+        }
+        QJsonArray lista;
+        for (const PruebaTerminada& p : pruebas) {
+            lista.append(aJson(p));
+        }
+        QSaveFile archivo(propio_);
+        const QByteArray datos = QJsonDocument(lista).toJson(QJsonDocument::Compact);
+        // Qt 6.4's commit reports success when the disk filled up as the buffer was written out,
+        // and leaves an empty file in place of the old one: the writing is checked before.
+        if (!archivo.open(QIODevice::WriteOnly) || archivo.write(datos) != datos.size() || !archivo.flush() ||
+            !archivo.commit()) {
+            return false;
+        }
     }
-    QJsonArray lista;
-    for (const PruebaTerminada& p : pruebas) {
-        lista.append(aJson(p));
+    for (const auto& [ruta, cerrojo] : recogidos_) {
+        QFile::remove(ruta);
     }
-    QSaveFile archivo(ruta);
-    const QByteArray datos = QJsonDocument(lista).toJson(QJsonDocument::Compact);
-    // Qt 6.4's commit reports success when the disk filled up as the buffer was written out, and
-    // leaves an empty file in place of the old one: the writing is checked before.
-    return archivo.open(QIODevice::WriteOnly) && archivo.write(datos) == datos.size() && archivo.flush() &&
-           archivo.commit();
+    recogidos_.clear();
+    return true;
 }
 
 } // namespace tecladas

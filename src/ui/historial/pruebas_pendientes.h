@@ -5,19 +5,39 @@
 #include <QString>
 
 #include <deque>
+#include <memory>
+#include <utility>
+#include <vector>
+
+class QLockFile;
 
 namespace tecladas {
 
-/// The file beside the history at `rutaHistorial` that keeps the runs not yet in it
-/// ("historial-pendientes.json" beside "historial.sqlite").
-QString rutaPendientes(const QString& rutaHistorial);
+/// The files beside a history that keep the runs not yet in it. Each program that has runs
+/// waiting keeps them in a file of its own ("historial-pendientes-….json" beside
+/// "historial.sqlite"), locked while the program lives, so that two programs open at once never
+/// write over each other's runs nor both take the same ones.
+class ArchivoPendientes {
+public:
+    explicit ArchivoPendientes(const QString& rutaHistorial);
+    ~ArchivoPendientes();
+    ArchivoPendientes(const ArchivoPendientes&) = delete;
+    ArchivoPendientes& operator=(const ArchivoPendientes&) = delete;
 
-/// The runs the pending file at `ruta` holds, oldest first; none when there is no such file. A
-/// run the file holds damaged is left out.
-std::deque<PruebaTerminada> leerPendientes(const QString& ruta);
+    /// Takes over the runs that programs no longer running left waiting, oldest first. A run a
+    /// file holds damaged is left out.
+    std::deque<PruebaTerminada> recoger();
+    /// Replaces this program's file with `pruebas`, whole or not at all, or removes it when there
+    /// are none; the files taken over go once their runs are kept elsewhere. False when it cannot
+    /// be written.
+    bool escribir(const std::deque<PruebaTerminada>& pruebas);
 
-/// Replaces the pending file at `ruta` with `pruebas`, whole or not at all, or removes it when
-/// there are none. False when it cannot be written.
-bool escribirPendientes(const QString& ruta, const std::deque<PruebaTerminada>& pruebas);
+private:
+    QString carpeta_;
+    QString prefijo_; ///< "historial-pendientes"
+    QString propio_;  ///< this program's file
+    std::unique_ptr<QLockFile> cerrojo_;
+    std::vector<std::pair<QString, std::unique_ptr<QLockFile>>> recogidos_;
+};
 
 } // namespace tecladas

@@ -25,8 +25,8 @@ RegistradorPruebas::RegistradorPruebas(const QString& ruta, Entorno& entorno, QW
     , entorno_(entorno)
     , ventana_(ventana)
     , historial_(std::make_unique<Historial>(ruta))
-    , rutaPendientes_(rutaPendientes(ruta))
-    , pendientes_(leerPendientes(rutaPendientes_)) {
+    , archivo_(std::make_unique<ArchivoPendientes>(ruta))
+    , pendientes_(archivo_->recoger()) {
     setObjectName(QStringLiteral("registradorPruebas"));
     reintento_.setSingleShot(true);
     connect(&reintento_, &QTimer::timeout, this, [this] { guardarPendientes(); });
@@ -81,7 +81,7 @@ void RegistradorPruebas::guardarPendientes(bool avisar) {
         avisarApartado(avisar);
     }
     if (!archivoAlDia_) {
-        archivoAlDia_ = escribirPendientes(rutaPendientes_, pendientes_);
+        archivoAlDia_ = archivo_->escribir(pendientes_);
     }
     motivo_ = fallo;
     mostrarEstado();

@@ -15,6 +15,7 @@ class QWidget;
 
 namespace tecladas {
 
+class ArchivoPendientes;
 class Entorno;
 class frm_historial;
 class Historial;
@@ -54,9 +55,9 @@ private:
     Entorno& entorno_;
     QWidget& ventana_;
     std::unique_ptr<Historial> historial_;
-    QString rutaPendientes_;
+    std::unique_ptr<ArchivoPendientes> archivo_;
     std::deque<PruebaTerminada> pendientes_; ///< runs not yet in the history, oldest first
-    bool archivoAlDia_ = true;               ///< the pending file holds `pendientes_`
+    bool archivoAlDia_ = false;              ///< the pending file holds `pendientes_`
     QString motivo_;                         ///< why the last attempt failed
     QTimer reintento_;                       ///< while another program holds the file
     QElapsedTimer bloqueadoDesde_;
