@@ -164,6 +164,7 @@ TEST_F(HistorialTest, AFailureIsToldOnceAndItsRunsWaitUntilTheyCanBeKeptADamaged
         escribir(u"b"_s);
         const std::vector<PruebaGuardada> pruebas = leidas(archivo);
         ASSERT_EQ(pruebas.size(), c.guardadas);
+        EXPECT_EQ(QDir(carpeta).entryList({u"*pendientes*"_s}), QStringList()) << "none to keep twice";
         for (std::size_t i = 0; i + 1 < c.guardadas; ++i) {
             const ResumenPrueba &r = pruebas[i].resumen, &t = primeras[i].resumen;
             EXPECT_EQ(std::tuple(pruebas[i].fecha.toSecsSinceEpoch(), r.huella, r.aciertos, r.segundos,
@@ -203,6 +204,7 @@ TEST_F(HistorialTest, AFileDeletedOrLockedWhileOpenLosesNoRunAndTheWindowAddsRun
     ASSERT_TRUE(q.exec(u"COMMIT"_s));
     EXPECT_TRUE(QTest::qWaitFor([&] { return tabla->model()->rowCount() == 2; }));
     EXPECT_EQ(leidas().size(), 3u) << "the window added its own run only";
+    EXPECT_EQ(QDir(datos.path()).entryList({u"*pendientes*"_s}), QStringList());
     EXPECT_EQ(estado->text(), QString());
     EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
     q.finish();
