@@ -40,6 +40,7 @@ frm_historial::frm_historial(Historial& historial, Entorno& entorno, QWidget* pa
     // The title heads the printout and names the exported files as well.
     setWindowTitle(textos::tituloHistorial());
     setAttribute(Qt::WA_DeleteOnClose, false);
+    ponerEstado({});
 
     QTableView& tabla = *ui_->tablaPruebas;
     tabla.setModel(modelo_);
@@ -107,6 +108,7 @@ void frm_historial::anadir(const PruebaGuardada& prueba) {
 
 void frm_historial::ponerEstado(const QString& estado) {
     ui_->lblEstado->setText(estado);
+    ui_->lblEstado->setVisible(!estado.isEmpty()); // a screen reader reads it when there is something to say
 }
 
 void frm_historial::ponerTextos() {
