@@ -110,7 +110,9 @@ void BM_FinConHistorialAbierto100000(benchmark::State& state) {
             return;
         }
         auto aviso = std::chrono::steady_clock::now();
-        banco.registro->alMostrar = [&aviso](const QString&) { aviso = std::chrono::steady_clock::now(); };
+        banco.registro->alMostrar = [&aviso](const QString&) {
+            aviso = std::chrono::steady_clock::now();
+        };
         Muestras avisos, ocupado;
         for (int i = 0; i < 5; ++i) {
             banco.iniciarCon(QStringLiteral("Una prueba corta."));
