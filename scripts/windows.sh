@@ -219,7 +219,7 @@ version="$(sed -n 's/^project(Tecladas VERSION \([0-9.]*\).*/\1/p' "$raiz/CMakeL
 dist="$raiz/dist"
 portable="$build/portable/Tecladas"
 paso "Carpeta portátil"
-rm -rf "$build/portable" && mkdir -p "$portable"/{platforms,styles,sqldrivers,printsupport,translations}
+rm -rf "$build/portable" && mkdir -p "$portable"/{platforms,styles,sqldrivers,translations}
 cp "$build/src/Tecladas.exe" "$portable/"
 for modulo in Core Gui Widgets PrintSupport Sql; do
     cp "$qt_win/bin/Qt6$modulo.dll" "$portable/"
@@ -227,7 +227,7 @@ done
 cp "$qt_win/plugins/platforms/qwindows.dll" "$portable/platforms/"
 cp "$qt_win/plugins/styles/qwindowsvistastyle.dll" "$portable/styles/"
 cp "$qt_win/plugins/sqldrivers/qsqlite.dll" "$portable/sqldrivers/"
-cp "$qt_win/plugins/printsupport/windowsprintersupport.dll" "$portable/printsupport/"
+# Qt 6 prints on Windows from Qt6PrintSupport.dll itself: there is no print plugin to copy.
 cp /usr/share/qt6/translations/qtbase_es.qm "$portable/translations/"
 cp "${runtime_dlls[@]}" "$portable/"
 $mingw-strip --strip-unneeded "$portable"/*.exe "$portable"/*.dll "$portable"/*/*.dll

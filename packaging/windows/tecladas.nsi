@@ -88,7 +88,6 @@ Section "un.Programa" SeccionPrograma
     RMDir /r "$INSTDIR\platforms"
     RMDir /r "$INSTDIR\styles"
     RMDir /r "$INSTDIR\sqldrivers"
-    RMDir /r "$INSTDIR\printsupport"
     RMDir /r "$INSTDIR\imageformats"
     RMDir /r "$INSTDIR\translations"
     Delete "$INSTDIR\Desinstalar.exe"
