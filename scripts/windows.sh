@@ -233,11 +233,13 @@ cp "${runtime_dlls[@]}" "$portable/"
 $mingw-strip --strip-unneeded "$portable"/*.exe "$portable"/*.dll "$portable"/*/*.dll
 
 # Every library a file of the folder needs is in the folder or is part of Windows (Wine has a
-# stand-in for each of those), so the folder runs on a PC with nothing else installed.
+# stand-in for each of those), so the folder runs on a PC with nothing else installed. The
+# api-ms-win-* names are no files: Windows' loader maps them to its own libraries.
 wineboot --init >/dev/null 2>&1 || true
 sistema="$WINEPREFIX/drive_c/windows/system32"
 faltan=()
 while read -r dll; do
+    case "${dll,,}" in api-ms-win-* | ext-ms-win-*) continue ;; esac
     if [ -z "$(find "$portable" "$sistema" -maxdepth 2 -iname "$dll" -print -quit)" ]; then
         faltan+=("$dll")
     fi
@@ -297,7 +299,8 @@ rm -rf "$historial_win"
 captura="$build/ventana-windows.png"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     set -euo pipefail
-    LANG=es_ES.UTF-8 wine "$1" &
+    # Qt'''s default font engine draws no capital I with Wine'''s fonts; FreeType draws them all.
+    LANG=es_ES.UTF-8 wine "$1" -platform windows:fontengine=freetype &
     pid=$!
     trap "kill $pid 2>/dev/null; wineserver -k 2>/dev/null || true" EXIT
     ventana="$(timeout 60 xdotool search --sync --onlyvisible --name "^Tecladas - " | head -1)"
@@ -310,7 +313,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     xdotool key alt+d
     sleep 1.5
     xdotool key Return
-    sleep 1
+    sleep 3 # the window repaints where the message was
     import -window "$ventana" "$2"
     xdotool key alt+h
     timeout 30 xdotool search --sync --onlyvisible --name "^Historial de pruebas$" >/dev/null

@@ -2,6 +2,7 @@
 #include "ventana_prueba.h"
 
 #include "ui/examen/caja_escritura.h"
+#include "ui/examen/parrafos_partidos.h"
 #include "ui/textos.h"
 
 #include <QAccessible>
@@ -106,8 +107,12 @@ TEST_F(CajaEscrituraTest, DeadKeysInputMethodCommitsCtrlAltAltGrAndTabAreTyped) 
     tecla(textoact(), Qt::Key_Dead_Acute); // left pending by a stopped run: forgotten by the next
     ventana->cmdDetener_Click();
     iniciar();
+#if defined(Q_OS_WIN)
+    pulsar(u'á'); // Windows hands a dead key's letter over composed
+#else
     tecla(textoact(), Qt::Key_Dead_Acute);
     pulsar(u'a'); // judged once: an "a", or a "´" first, would be wrong
+#endif
     // Ctrl+Alt+I is a tab on X11; AltGr comes as its own modifier, or as Ctrl+Alt.
     tecla(textoact(), Qt::Key_I, Qt::ControlModifier | Qt::AltModifier, QStringLiteral("\t"));
     tecla(textoact(), Qt::Key_At, Qt::GroupSwitchModifier, QStringLiteral("@"));
@@ -152,7 +157,11 @@ TEST_F(CajaEscrituraTest, ALongParagraphIsSplitWhereItWrapsWithoutShowingOrCopyi
     }
     EXPECT_EQ(textoact()->textCursor().position(), textoact()->document()->characterCount() - 1);
     leido->setSelection(0, 1, 2000);
-    EXPECT_EQ(textoact()->textCursor().selectedText().size(), 2000) << "1999 characters and a split";
+    const QTextCursor seleccion = textoact()->textCursor();
+    EXPECT_GT(seleccion.selectedText().size(), 1999) << "a split at least";
+    EXPECT_EQ(parrafos::textoSinCortes(*textoact()->document(), seleccion.selectionStart(),
+                                       seleccion.selectionEnd()),
+              texto.mid(1, 1999));
 
     textoact()->selectAll();
     textoact()->copy();
