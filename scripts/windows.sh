@@ -39,7 +39,7 @@ paquetes=(
     nsis wine wine64
 )
 if [ "$modo" = --pruebas ]; then
-    paquetes+=(xvfb xauth xdotool imagemagick sqlite3)
+    paquetes+=(xvfb xauth xdotool imagemagick sqlite3 fonts-liberation)
 fi
 faltan=()
 for p in "${paquetes[@]}"; do
@@ -207,6 +207,12 @@ runtime_dlls=("$runtime_gcc/libstdc++-6.dll" "$runtime_gcc/libgcc_s_seh-1.dll"
     "/usr/$mingw/lib/libwinpthread-1.dll")
 # The test programs under Wine find Qt's and the compiler's libraries through WINEPATH.
 export WINEPATH="Z:$qt_win/bin;Z:$runtime_gcc;Z:/usr/$mingw/lib"
+# The window tests draw offscreen, where Qt for Windows takes its fonts from its own lib/fonts
+# folder: the Liberation fonts there measure texts as the Linux tests do.
+if [ "$modo" = --pruebas ]; then
+    mkdir -p "$qt_win/lib/fonts"
+    cp /usr/share/fonts/truetype/liberation/Liberation{Sans,Mono}-*.ttf "$qt_win/lib/fonts/"
+fi
 
 build="$raiz/build-windows"
 paso "Tecladas para Windows"
@@ -266,7 +272,13 @@ echo "Hecho en $((SECONDS / 60)) minutos."
 # --- Tests under Wine --------------------------------------------------------------------------
 
 paso "Pruebas bajo Wine"
-ctest --preset windows --parallel "$trabajos"
+# Wine's server started by the first test would keep that test's output open, so ctest would
+# wait for it until its time ran out: it starts before the tests and stays until they end.
+wineserver -p >/dev/null 2>&1
+estado=0
+ctest --preset windows --parallel "$trabajos" || estado=$?
+wineserver -k || true
+[ "$estado" -eq 0 ] || exit "$estado"
 
 paso "Instalación bajo Wine"
 usuario="$WINEPREFIX/drive_c/users/$(id -un)"

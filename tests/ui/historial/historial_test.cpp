@@ -193,6 +193,7 @@ TEST_F(HistorialTest, AFileDeletedOrLockedWhileOpenLosesNoRunAndTheWindowAddsRun
     auto* frm = ventana->findChild<frm_historial*>(u"frm_historial"_s);
     auto* estado = frm->findChild<QLabel*>(u"lblEstado"_s);
     auto* tabla = frm->findChild<QTableView*>(u"tablaPruebas"_s);
+#if !defined(Q_OS_WIN) // where no file held open can be deleted
     for (const QString& sufijo : {u""_s, u"-wal"_s, u"-shm"_s}) {
         QFile::remove(ruta() + sufijo);
     }
@@ -200,6 +201,7 @@ TEST_F(HistorialTest, AFileDeletedOrLockedWhileOpenLosesNoRunAndTheWindowAddsRun
     escribir(u"ab"_s);
     EXPECT_EQ(leidas().size(), 1u) << "in a new file";
     EXPECT_EQ(tabla->model()->rowCount(), 1) << "the window shows the new file";
+#endif
 
     // Another program holds the write lock, and writes a run meanwhile.
     QSqlDatabase otra = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"otra"_s);
@@ -267,6 +269,9 @@ TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
 }
 
 TEST_F(HistorialTest, AFileOfTheSecondVersionHasItsLocalTimesTurnedIntoInstants) {
+#if defined(Q_OS_WIN)
+    GTEST_SKIP() << "Windows' C library takes no time zone by name from TZ";
+#endif
     const auto restaurar = qScopeGuard([zona = qgetenv("TZ")] {
         zona.isNull() ? qunsetenv("TZ") : qputenv("TZ", zona);
         tzset();
@@ -373,6 +378,7 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     QTemporaryDir salida;
     registro->destinoElegido = salida.filePath(u"historial.csv"_s);
     QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdExportar"_s), Qt::LeftButton);
+#if !defined(Q_OS_WIN) // the readers below are Debian's programs
     // A real CSV reader finds each field where it belongs, formulas kept as text.
     QProcess python;
     python.start(u"python3"_s, {u"-c"_s, uR"(import csv, sys
@@ -384,10 +390,13 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
               u"16|\uFEFFFecha|Texto|Duración|Teclad. exactas/Min.|Caracteres fallados\n"
               "16|01/12/2026 09:00:00|'=1+1 dictado.txt|0:01:15|150,50|'+ (1) e (2)\n"
               "16|03/12/2026 09:00:00|'=1+1 dictado.txt|0:10:05|279,25|'- (2)\n"_s);
+#endif
 
     registro->destinoElegido = salida.filePath(u"historial.pdf"_s);
     QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdImprimir"_s), Qt::LeftButton);
     const QString pdf = registro->destinoElegido;
+    EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+#if !defined(Q_OS_WIN)
     auto leerPdf = [](const QString& programa, const QStringList& argumentos) {
         QProcess proceso;
         proceso.start(programa, argumentos);
@@ -409,6 +418,7 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
     EXPECT_TRUE(datosPdf.contains(QRegularExpression(u"Title: +Historial de pruebas"_s)))
         << datosPdf.toStdString();
     EXPECT_EQ(leerPdf(u"pdfimages"_s, {u"-list"_s, pdf}).count(u'\n'), 2) << "only the list's heading";
+#endif
 
     // Access keys, then Tab in reading order, out of each table.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frm));
