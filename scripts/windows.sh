@@ -272,9 +272,10 @@ echo "Hecho en $((SECONDS / 60)) minutos."
 # --- Tests under Wine --------------------------------------------------------------------------
 
 paso "Pruebas bajo Wine"
-# Wine's server started by the first test would keep that test's output open, so ctest would
-# wait for it until its time ran out: it starts before the tests and stays until they end.
+# Wine's server and services started by the first test would keep that test's output open, so
+# ctest would wait for them until its time ran out: they start before the tests and stay.
 wineserver -p >/dev/null 2>&1
+wineboot >/dev/null 2>&1 || true
 estado=0
 ctest --preset windows --parallel "$trabajos" || estado=$?
 wineserver -k || true
@@ -311,8 +312,9 @@ rm -rf "$historial_win"
 captura="$build/ventana-windows.png"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     set -euo pipefail
-    # Qt'''s default font engine draws no capital I with Wine'''s fonts; FreeType draws them all.
-    LANG=es_ES.UTF-8 wine "$1" -platform windows:fontengine=freetype &
+    # With the fonts of Wine, the default font engine of Qt draws no capital I; FreeType does.
+    # A Spanish Windows: Wine takes its user locale from LC_ALL.
+    LC_ALL=es_ES.UTF-8 wine "$1" -platform windows:fontengine=freetype &
     pid=$!
     trap "kill $pid 2>/dev/null; wineserver -k 2>/dev/null || true" EXIT
     ventana="$(timeout 60 xdotool search --sync --onlyvisible --name "^Tecladas - " | head -1)"
