@@ -342,9 +342,9 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
         }
     }
     EXPECT_EQ(lineas, QStringList({u"Tecladas exactas por minuto: 150.5 (380) 279.25"_s,
-                                   u"Mínimo para puntuar (120): 0-2.5:100 2.5-4:120"_s,
-                                   u"Aprobado (300): 0-4:280"_s, u"Nota Máxima (450): 0-4:480"_s}));
-    EXPECT_EQ(grafico.geometria.x.marcas, (std::vector<double>{1, 2, 3}));
+                                   u"Mínimo para puntuar (120): 0-2:100 2-3:120"_s,
+                                   u"Aprobado (300): 0-3:280"_s, u"Nota Máxima (450): 0-3:480"_s}));
+    EXPECT_EQ(textos::diaDelEje(grafico.geometria.diasMarcas.at(2)), u"3 dic"_s);
     auto* fallos = frm->findChild<QTableWidget*>(u"tablaFallos"_s);
     auto fallo = [fallos](int fila) {
         return fallos->item(fila, 0)->text() + u' ' + fallos->item(fila, 1)->text();
@@ -404,12 +404,13 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
     frm->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frm));
     QStringList enfocados;
-    for (const QString& teclas : u"Alt+M Alt+T Tab Tab Tab Tab Alt+R Alt+G"_s.split(u' ')) {
+    for (const QString& teclas : u"Alt+M Alt+T Tab Tab Tab Tab Tab Tab Alt+R Alt+G"_s.split(u' ')) {
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(teclas));
         enfocados << QApplication::focusWidget()->objectName();
     }
     EXPECT_EQ(enfocados.join(u' '),
-              u"tablaFallos cmbTexto grafico tablaPruebas tablaFallos cmdVaciar tablaPruebas grafico"_s);
+              u"tablaFallos cmbTexto optPruebas grafico tablaPruebas tablaFallos teclado cmdVaciar tablaPruebas "
+              "grafico"_s);
 
     tabla->selectRow(0);
     registro->respuesta = false;
