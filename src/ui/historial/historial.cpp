@@ -38,10 +38,20 @@ QString causa(std::errc error) {
     return QString::fromUtf8(causaFallo(std::make_error_code(error)));
 }
 
+/// A table of (run, character, times) rows: `fallos` for the missed characters, `intentos` for
+/// the characters the run reached.
+QString tablaCaracteres(const QString& nombre) {
+    return QStringLiteral("CREATE TABLE IF NOT EXISTS %1(prueba INTEGER NOT NULL, caracter INTEGER NOT NULL, "
+                          "veces INTEGER NOT NULL, PRIMARY KEY(prueba, caracter)) WITHOUT ROWID")
+        .arg(nombre);
+}
+
 QString tablaFallos() {
-    return QStringLiteral(
-        "CREATE TABLE IF NOT EXISTS fallos(prueba INTEGER NOT NULL, caracter INTEGER NOT NULL, "
-        "veces INTEGER NOT NULL, PRIMARY KEY(prueba, caracter)) WITHOUT ROWID");
+    return tablaCaracteres(QStringLiteral("fallos"));
+}
+
+QString tablaIntentos() {
+    return tablaCaracteres(QStringLiteral("intentos"));
 }
 
 QString huellaEnTexto(std::uint64_t huella) {
@@ -287,7 +297,7 @@ QString Historial::prepararEsquema() {
                     "aciertos_min REAL NOT NULL, netas_min REAL NOT NULL, nota REAL NOT NULL, "
                     "punt_min INTEGER NOT NULL, punt_apr INTEGER NOT NULL, punt_max INTEGER NOT NULL, "
                     "repetir INTEGER NOT NULL, fin INTEGER NOT NULL)"),
-                tablaFallos()};
+                tablaFallos(), tablaIntentos()};
             for (const QString& tabla : tablas) {
                 if (fallo.isEmpty()) {
                     fallo = ejecutar(tabla);
@@ -298,6 +308,11 @@ QString Historial::prepararEsquema() {
         }
         if (fallo.isEmpty() && encontrada > 0 && encontrada < 3) {
             fallo = migrarDesde2();
+        }
+        // Version 4 keeps how many times each character was reached; older runs have no such
+        // rows, and the keyboard of weak keys leaves them out.
+        if (fallo.isEmpty() && encontrada > 0 && encontrada < 4) {
+            fallo = ejecutar(tablaIntentos());
         }
         if (fallo.isEmpty() && encontrada != kVersion) {
             fallo = ejecutar(QStringLiteral("PRAGMA user_version=%1").arg(kVersion));
@@ -411,15 +426,26 @@ QString Historial::guardar(const QDateTime& fecha, const QString& texto, const R
             if (id != nullptr) {
                 *id = nueva.toLongLong();
             }
-            QSqlQuery fallo(db);
-            fallo.prepare(QStringLiteral("INSERT INTO fallos(prueba, caracter, veces) VALUES(?, ?, ?)"));
-            for (const CaracterFallado& f : r.fallados) {
-                fallo.addBindValue(nueva);
-                fallo.addBindValue(static_cast<uint>(f.caracter));
-                fallo.addBindValue(f.veces);
-                if (!fallo.exec()) {
-                    return explicar(fallo.lastError());
+            // The missed characters, then those reached, each a row.
+            auto caracteres = [&](const QString& tabla, const auto& lista) -> QString {
+                QSqlQuery fila(db);
+                fila.prepare(
+                    QStringLiteral("INSERT INTO %1(prueba, caracter, veces) VALUES(?, ?, ?)").arg(tabla));
+                for (const auto& c : lista) {
+                    fila.addBindValue(nueva);
+                    fila.addBindValue(static_cast<uint>(c.caracter));
+                    fila.addBindValue(c.veces);
+                    if (!fila.exec()) {
+                        return explicar(fila.lastError());
+                    }
                 }
+                return {};
+            };
+            if (QString fallo = caracteres(QStringLiteral("fallos"), r.fallados); !fallo.isEmpty()) {
+                return fallo;
+            }
+            if (QString fallo = caracteres(QStringLiteral("intentos"), r.intentados); !fallo.isEmpty()) {
+                return fallo;
             }
             return {};
         });
@@ -467,36 +493,50 @@ QString Historial::leerAbierto(std::vector<PruebaGuardada>& pruebas) {
         p.resumen.fin = static_cast<FinPrueba>(filas.value(15).toInt());
         pruebas.push_back(std::move(p));
     }
-    QSqlQuery fallos(db);
-    fallos.setForwardOnly(true);
-    if (!fallos.exec(
-            QStringLiteral("SELECT prueba, caracter, veces FROM fallos ORDER BY prueba, caracter"))) {
-        return explicar(fallos.lastError());
-    }
-    // Both lists are in the order of the runs' ids: one walk pairs them.
-    auto prueba = pruebas.begin();
-    while (fallos.next()) {
-        const qint64 id = fallos.value(0).toLongLong();
-        while (prueba != pruebas.end() && prueba->id < id) {
-            ++prueba;
+    // Each table lists its rows in the order of the runs' ids, as the runs are: one walk pairs them.
+    auto caracteres = [&](const QString& tabla, auto anadir) -> QString {
+        QSqlQuery filas(db);
+        filas.setForwardOnly(true);
+        if (!filas.exec(QStringLiteral("SELECT prueba, caracter, veces FROM %1 ORDER BY prueba, caracter")
+                            .arg(tabla))) {
+            return explicar(filas.lastError());
         }
-        if (prueba != pruebas.end() && prueba->id == id) {
-            prueba->resumen.fallados.push_back(
-                {static_cast<char32_t>(fallos.value(1).toUInt()), fallos.value(2).toInt()});
+        auto prueba = pruebas.begin();
+        while (filas.next()) {
+            const qint64 id = filas.value(0).toLongLong();
+            while (prueba != pruebas.end() && prueba->id < id) {
+                ++prueba;
+            }
+            if (prueba != pruebas.end() && prueba->id == id) {
+                anadir(prueba->resumen, static_cast<char32_t>(filas.value(1).toUInt()),
+                       filas.value(2).toInt());
+            }
         }
+        return {};
+    };
+    if (QString fallo = caracteres(QStringLiteral("fallos"),
+                                   [](ResumenPrueba& r, char32_t c, int veces) {
+                                       r.fallados.push_back({c, veces});
+                                   });
+        !fallo.isEmpty()) {
+        return fallo;
     }
-    return {};
+    return caracteres(QStringLiteral("intentos"), [](ResumenPrueba& r, char32_t c, int veces) {
+        r.intentados.push_back({c, veces});
+    });
 }
 
 QString Historial::borrar(const std::vector<qint64>& ids) {
     return aSalvo([&] {
         return olvidar(enTransaccion([&]() -> QString {
             const QSqlDatabase db = QSqlDatabase::database(conexion_, false);
-            QSqlQuery fallos(db), prueba(db);
+            // A run's number may be given again to the next run: its characters go with it.
+            QSqlQuery fallos(db), intentos(db), prueba(db);
             fallos.prepare(QStringLiteral("DELETE FROM fallos WHERE prueba = ?"));
+            intentos.prepare(QStringLiteral("DELETE FROM intentos WHERE prueba = ?"));
             prueba.prepare(QStringLiteral("DELETE FROM pruebas WHERE id = ?"));
             for (const qint64 id : ids) {
-                for (QSqlQuery* consulta : {&fallos, &prueba}) {
+                for (QSqlQuery* consulta : {&fallos, &intentos, &prueba}) {
                     consulta->addBindValue(id);
                     if (!consulta->exec()) {
                         return explicar(consulta->lastError());
@@ -511,8 +551,14 @@ QString Historial::borrar(const std::vector<qint64>& ids) {
 QString Historial::vaciar() {
     return aSalvo([&] {
         return olvidar(enTransaccion([&]() -> QString {
-            QString fallo = ejecutar(QStringLiteral("DELETE FROM fallos"));
-            return fallo.isEmpty() ? ejecutar(QStringLiteral("DELETE FROM pruebas")) : fallo;
+            QString fallo;
+            for (const QString& tabla :
+                 {QStringLiteral("fallos"), QStringLiteral("intentos"), QStringLiteral("pruebas")}) {
+                if (fallo.isEmpty()) {
+                    fallo = ejecutar(QStringLiteral("DELETE FROM %1").arg(tabla));
+                }
+            }
+            return fallo;
         }));
     });
 }

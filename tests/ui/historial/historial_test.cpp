@@ -69,11 +69,12 @@ TEST_F(HistorialTest, EveryEndingIsKeptWithItsFiguresTextAndMissedCharacters) {
         FinPrueba fin;
         QString texto;
         std::vector<CaracterFallado> fallados;
+        std::vector<CaracterIntentado> intentados;
     } casos[] = {
         // clang-format off
-        {"welcome_time_up", {}, {}, u"Esxx"_s, 60, true, FinPrueba::TiempoAgotado, textos::textoBienvenida(), {{U't', 1}}},
-        {"file_stopped", examen, {}, u"unx"_s, 3, true, FinPrueba::Detenida, u"examen.txt"_s, {{U'o', 1}}},
-        {"pasted_completed", {}, u"a\nb"_s, u"axa\nxb"_s, 3, false, FinPrueba::TextoCompletado, textos::textoPegado(u"a b"_s), {{13, 1}, {U'b', 1}}}};
+        {"welcome_time_up", {}, {}, u"Esxx"_s, 60, true, FinPrueba::TiempoAgotado, textos::textoBienvenida(), {{U't', 1}}, {{U'E', 1}, {U's', 1}, {U't', 1}}},
+        {"file_stopped", examen, {}, u"unx"_s, 3, true, FinPrueba::Detenida, u"examen.txt"_s, {{U'o', 1}}, {{U'n', 1}, {U'o', 1}, {U'u', 1}}},
+        {"pasted_completed", {}, u"a\nb"_s, u"axa\nxb"_s, 3, false, FinPrueba::TextoCompletado, textos::textoPegado(u"a b"_s), {{13, 1}, {U'b', 1}}, {{13, 1}, {U'a', 1}, {U'b', 1}}}};
     // clang-format on
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -93,9 +94,9 @@ TEST_F(HistorialTest, EveryEndingIsKeptWithItsFiguresTextAndMissedCharacters) {
         const std::vector<PruebaGuardada> guardadas = leidas();
         ASSERT_FALSE(guardadas.empty());
         const ResumenPrueba& r = guardadas.back().resumen;
-        EXPECT_EQ(std::tuple(guardadas.back().texto, r.fin, r.fallados, r.repetir, r.minutos, r.puntMin,
-                             r.puntApr, r.puntMax),
-                  std::tuple(c.texto, c.fin, c.fallados, c.repetir, 1, 100, 280, 480));
+        EXPECT_EQ(std::tuple(guardadas.back().texto, r.fin, r.fallados, r.intentados, r.repetir, r.minutos,
+                             r.puntMin, r.puntApr, r.puntMax),
+                  std::tuple(c.texto, c.fin, c.fallados, c.intentados, c.repetir, 1, 100, 280, 480));
         EXPECT_EQ(QStringList({QString::number(r.aciertos), QString::number(r.errores),
                                dosDecimales(r.tecladasNetasMin), dosDecimales(r.nota)}),
                   QStringList({caja("txtAciertos")->text(), caja("txtErrores")->text(),
@@ -272,9 +273,10 @@ TEST_F(HistorialTest, AFileOfTheSecondVersionHasItsLocalTimesTurnedIntoInstants)
     const QString archivo = datos.filePath(u"version2.sqlite"_s);
     QStringList esperadas, guardadas;
     {
-        Historial historial(archivo); // the tables of the second version are those of the third
+        Historial historial(archivo); // the tables of the second version are those of the fourth but one
         ASSERT_EQ(historial.abrir(), QString());
         QSqlQuery q(QSqlDatabase::database(historial.conexion()));
+        ASSERT_TRUE(q.exec(u"DROP TABLE intentos"_s));
         for (const auto& [local, utc] : fechas) {
             esperadas << utc;
             ASSERT_TRUE(q.exec(
@@ -294,6 +296,17 @@ TEST_F(HistorialTest, AFileOfTheSecondVersionHasItsLocalTimesTurnedIntoInstants)
     std::vector<PruebaGuardada> pruebas;
     ASSERT_EQ(historial.leer(pruebas), QString());
     EXPECT_EQ(pruebas[2].fecha.time(), QTime(2, 10)) << "shown in local time";
+    // Attempts are kept from now on; a deleted run's go with it, not to the next run given its number.
+    ResumenPrueba conIntentos;
+    conIntentos.intentados = {{13, 2}, {U'ñ', 5}};
+    ASSERT_EQ(historial.guardar(QDateTime::currentDateTime(), u"c"_s, conIntentos), QString());
+    ASSERT_EQ(historial.leer(pruebas), QString());
+    EXPECT_EQ(std::tuple(pruebas.front().resumen.intentados.empty(), pruebas.back().resumen.intentados),
+              std::tuple(true, conIntentos.intentados));
+    ASSERT_EQ(historial.borrar({pruebas.back().id}), QString());
+    ASSERT_EQ(historial.guardar(QDateTime::currentDateTime(), u"d"_s, {}), QString());
+    ASSERT_EQ(historial.leer(pruebas), QString());
+    EXPECT_TRUE(pruebas.back().resumen.intentados.empty());
 }
 
 TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
