@@ -321,8 +321,18 @@ void frm_historial::cmdImprimir_Click() {
     if (!impresora) {
         return;
     }
-    const InformeHistorial informe{QDateTime::currentDateTime(), ui_->cmbTexto->currentText(), umbrales_,
-                                   ui_->tablaFallos->accessibleName(), masFallados()};
+    QString progreso = ui_->lblProgreso->text();
+    if (ui_->lblResumenTexto->isVisibleTo(this)) {
+        progreso += u' ' + ui_->lblResumenTexto->text();
+    }
+    const InformeHistorial informe{QDateTime::currentDateTime(),
+                                   ui_->cmbTexto->currentText(),
+                                   umbrales_,
+                                   progreso.trimmed(),
+                                   ui_->tablaFallos->accessibleName(),
+                                   masFallados(),
+                                   ui_->teclado->accessibleName(),
+                                   ui_->teclado->uso()};
     if (const QString fallo = imprimirHistorial(*impresora, informe, ui_->grafico->datos(), *modelo_);
         !fallo.isEmpty()) {
         entorno_.mostrarError(this, fallo);

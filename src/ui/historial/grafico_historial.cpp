@@ -257,6 +257,12 @@ void GraficoHistorial::resaltar(const std::vector<const PruebaGuardada*>& prueba
     update();
 }
 
+QPointF GraficoHistorial::sitioDe(const PuntoGrafico& p) const {
+    const GeometriaGrafico& g = datos_.geometria;
+    return {posicionEnEje(g.x, p.x, area_.left(), area_.width()),
+            posicionEnEje(g.y, p.valor, area_.bottom(), -area_.height())};
+}
+
 const PuntoGrafico* GraficoHistorial::puntoEn(const QPointF& sitio) const {
     const GeometriaGrafico& g = datos_.geometria;
     if (area_.isEmpty()) {
@@ -267,9 +273,7 @@ const PuntoGrafico* GraficoHistorial::puntoEn(const QPointF& sitio) const {
     double mejor = alcance * alcance;
     for (const auto* lista : {&g.puntos, &g.mejores, &g.cortas}) {
         for (const PuntoGrafico& p : *lista) {
-            const QPointF centro(posicionEnEje(g.x, p.x, area_.left(), area_.width()),
-                                 posicionEnEje(g.y, p.valor, area_.bottom(), -area_.height()));
-            const QPointF d = centro - sitio;
+            const QPointF d = sitioDe(p) - sitio;
             if (const double distancia = QPointF::dotProduct(d, d); distancia <= mejor) {
                 mejor = distancia;
                 elegido = &p;

@@ -54,6 +54,8 @@ public:
     void resaltar(const std::vector<const PruebaGuardada*>& pruebas);
     /// What it shows, for the printout.
     const DatosGrafico& datos() const { return datos_; }
+    /// Where `punto` was last drawn in the widget.
+    QPointF sitioDe(const PuntoGrafico& punto) const;
 
 Q_SIGNALS:
     /// A point was clicked: the runs behind it.

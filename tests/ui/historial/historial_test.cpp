@@ -5,6 +5,7 @@
 #include "ui/historial/frm_historial.h"
 #include "ui/historial/grafico_historial.h"
 #include "ui/historial/historial.h"
+#include "ui/historial/teclado_historial.h"
 #include "ui/historial/textos_historial.h"
 
 #include <QApplication>
@@ -12,6 +13,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QRadioButton>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -21,6 +25,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 #include <ctime>
 #include <functional>
@@ -70,8 +75,7 @@ TEST_F(HistorialTest, EveryEndingIsKeptWithItsFiguresTextAndMissedCharacters) {
         QString texto;
         std::vector<CaracterFallado> fallados;
         std::vector<CaracterIntentado> intentados;
-    } casos[] = {
-        // clang-format off
+    } casos[] = {// clang-format off
         {"welcome_time_up", {}, {}, u"Esxx"_s, 60, true, FinPrueba::TiempoAgotado, textos::textoBienvenida(), {{U't', 1}}, {{U'E', 1}, {U's', 1}, {U't', 1}}},
         {"file_stopped", examen, {}, u"unx"_s, 3, true, FinPrueba::Detenida, u"examen.txt"_s, {{U'o', 1}}, {{U'n', 1}, {U'o', 1}, {U'u', 1}}},
         {"pasted_completed", {}, u"a\nb"_s, u"axa\nxb"_s, 3, false, FinPrueba::TextoCompletado, textos::textoPegado(u"a b"_s), {{13, 1}, {U'b', 1}}, {{13, 1}, {U'a', 1}, {U'b', 1}}}};
@@ -397,8 +401,8 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
         return QString::fromUtf8(proceso.readAllStandardOutput());
     };
     const QString impreso = leerPdf(u"pdftotext"_s, {pdf, u"-"_s}), datosPdf = leerPdf(u"pdfinfo"_s, {pdf});
-    // Every word of the headings and the names whole, the chart as lines and no picture.
-    QStringList enteras{u"dictado.txt"_s, u"279,25"_s, u"10:05"_s};
+    // Every word of the headings and the names whole, the chart and keyboard as lines and no picture.
+    QStringList enteras{u"dictado.txt"_s, u"279,25"_s, u"10:05"_s, u"tecla"_s, u"intentos"_s};
     for (int columna = 0; columna < tabla->model()->columnCount(); ++columna) {
         enteras << tabla->model()->headerData(columna, Qt::Horizontal).toString().split(u' ');
     }
@@ -421,9 +425,10 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(teclas));
         enfocados << QApplication::focusWidget()->objectName();
     }
-    EXPECT_EQ(enfocados.join(u' '),
-              u"tablaFallos cmbTexto optPruebas grafico tablaPruebas tablaFallos teclado cmdVaciar tablaPruebas "
-              "grafico"_s);
+    EXPECT_EQ(
+        enfocados.join(u' '),
+        u"tablaFallos cmbTexto optPruebas grafico tablaPruebas tablaFallos teclado cmdVaciar tablaPruebas "
+        "grafico"_s);
 
     tabla->selectRow(0);
     registro->respuesta = false;
@@ -445,6 +450,83 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
     EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
     QTest::keyClick(tabla, Qt::Key_Escape);
     EXPECT_FALSE(frm->isVisible());
+}
+
+TEST_F(HistorialTest, ProgressOverDaysWeakKeysAndPractice) {
+    // 30 runs of one text over five days, every sixth under a minute; ñ missed 3 times in 10 each run.
+    Historial historial(ruta());
+    for (int k = 0; k < 30; ++k) {
+        ResumenPrueba r;
+        std::tie(r.huella, r.aciertos, r.errores, r.puntApr) = std::tuple(7, 1000, 10, 280);
+        std::tie(r.segundos, r.tecladasNetasMin) =
+            k % 6 == 5 ? std::tuple(30, 999.0) : std::tuple(120, 200.0 + 3 * k);
+        for (const char32_t c : U"adeilnorst") {
+            r.intentados.push_back({c, c == 0 ? 10 : 30}); // the final 0 stands for ñ
+        }
+        r.intentados.back().caracter = U'ñ';
+        r.fallados = {{U'e', 1}, {U'ñ', 3}};
+        ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 12, 1 + k / 6), QTime(9, k % 6)), u"c.txt"_s, r),
+                  QString());
+    }
+    ResumenPrueba sinIntentos; // as runs kept before attempts were
+    sinIntentos.huella = 8;
+    ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 12, 6), QTime(9, 0)), u"b.txt"_s, sinIntentos),
+              QString());
+    pegar(u"casa mesa niño España año"_s);
+    QTest::mouseClick(boton("cmdHistorial"), Qt::LeftButton);
+    auto* frm = ventana->findChild<frm_historial*>(u"frm_historial"_s);
+    ASSERT_NE(frm, nullptr);
+    auto* eleccion = frm->findChild<QComboBox*>(u"cmbTexto"_s);
+    eleccion->setCurrentIndex(eleccion->findText(u"c.txt"_s, Qt::MatchStartsWith));
+    // The last five valid runs: 272, 275, 278, 281, 284; the first to pass, 281 on 5 Dec at 9:03.
+    EXPECT_EQ(
+        frm->findChild<QLabel*>(u"lblProgreso"_s)->text(),
+        u"Última: 284,00 · Mejor: 284,00 · Media de las últimas 5: 278,00. Le faltan 2 tecladas exactas "
+        "por minuto para el aprobado (280)."_s);
+    EXPECT_EQ(
+        frm->findChild<QLabel*>(u"lblResumenTexto"_s)->text(),
+        u"Este texto: 30 pruebas · Mejor: 284,00 · Media de las últimas 5: 278,00 · Primer aprobado: %1 · "
+        "Precisión: 99,0 %."_s.arg(
+            QLocale().toString(QDateTime(QDate(2026, 12, 5), QTime(9, 3)), QLocale::ShortFormat)));
+    auto* grafico = frm->findChild<GraficoHistorial*>(u"grafico"_s);
+    frm->findChild<QRadioButton*>(u"optDias"_s)->setChecked(true);
+    const GeometriaGrafico& dias = grafico->datos().geometria;
+    EXPECT_EQ(std::tuple(dias.puntos.size(), dias.puntos[0].valor, dias.mejores[0].valor, dias.cortas.size()),
+              std::tuple(5u, 206.0, 212.0, 5u));
+
+    frm->findChild<QRadioButton*>(u"optPruebas"_s)->setChecked(true);
+    grafico->grab(); // lays the points out
+    const std::vector<PuntoGrafico>& puntos = grafico->datos().geometria.puntos;
+    QHelpEvent ayuda(QEvent::ToolTip, grafico->sitioDe(puntos.back()).toPoint(), QPoint());
+    QApplication::sendEvent(grafico, &ayuda);
+    EXPECT_EQ(QToolTip::text(),
+              QLocale().toString(QDateTime(QDate(2026, 12, 5), QTime(9, 5)), QLocale::ShortFormat) +
+                  u"\nc.txt\nDuración: 0:30\nTecladas exactas/Min.: 999,00\nNota: 0,00"_s);
+    QTest::mouseClick(grafico, Qt::LeftButton, {}, grafico->sitioDe(puntos[1]).toPoint());
+    auto* tabla = frm->findChild<QTableView*>(u"tablaPruebas"_s);
+    const QModelIndexList filas = tabla->selectionModel()->selectedRows();
+    ASSERT_EQ(filas.size(), 1);
+    EXPECT_EQ(filas[0].data().toString(),
+              QLocale().toString(QDateTime(QDate(2026, 12, 1), QTime(9, 1)), QLocale::ShortFormat));
+    EXPECT_EQ(std::count(grafico->datos().resaltadas.begin(), grafico->datos().resaltadas.end(), true), 1);
+    EXPECT_TRUE(grafico->datos().resaltadas[1]);
+
+    // Keys of the selected runs, or of all those shown; ñ has its 20 attempts only over several runs.
+    auto* teclado = frm->findChild<TecladoHistorial*>(u"teclado"_s);
+    const std::size_t enie = indiceTecla("Ñ").value();
+    EXPECT_EQ(teclado->uso()[enie], (UsoTecla{10, 3}));
+    tabla->clearSelection();
+    EXPECT_EQ(teclado->uso()[enie], (UsoTecla{300, 90}));
+    iniciar();
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdPracticar"_s), Qt::LeftButton);
+    EXPECT_EQ(registro->mensajes, QStringList{textos::practicaEnPrueba()});
+    ventana->cmdDetener_Click();
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdPracticar"_s), Qt::LeftButton);
+    EXPECT_TRUE(texto()->toPlainText().section(u' ', 0, 0).contains(u'ñ'))
+        << texto()->toPlainText().toStdString();
+    eleccion->setCurrentIndex(eleccion->findText(u"b.txt"_s, Qt::MatchStartsWith));
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdPracticar"_s), Qt::LeftButton);
+    EXPECT_EQ(registro->mensajes.last(), textos::faltaPractica(FaltaPractica::Historial));
 }
 
 } // namespace
