@@ -14,7 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <unordered_set>
 
 namespace tecladas {
 
@@ -243,16 +243,10 @@ void GraficoHistorial::mostrar(const std::vector<const PruebaGuardada*>& guardad
 }
 
 void GraficoHistorial::resaltar(const std::vector<const PruebaGuardada*>& pruebas) {
-    std::fill(datos_.resaltadas.begin(), datos_.resaltadas.end(), false);
-    // Both lists are in the order of the runs' ids when the rows are: look each one up.
-    std::map<const PruebaGuardada*, std::size_t> indices;
+    // A few rows are selected at a time, among many runs: one pass over the runs.
+    const std::unordered_set<const PruebaGuardada*> elegidas(pruebas.begin(), pruebas.end());
     for (std::size_t i = 0; i < pruebas_.size(); ++i) {
-        indices[pruebas_[i]] = i;
-    }
-    for (const PruebaGuardada* p : pruebas) {
-        if (const auto i = indices.find(p); i != indices.end()) {
-            datos_.resaltadas[i->second] = true;
-        }
+        datos_.resaltadas[i] = elegidas.count(pruebas_[i]) > 0;
     }
     update();
 }
