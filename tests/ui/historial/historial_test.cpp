@@ -421,14 +421,15 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
     frm->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frm));
     QStringList enfocados;
-    for (const QString& teclas : u"Alt+M Alt+T Tab Tab Tab Tab Tab Tab Alt+R Alt+G"_s.split(u' ')) {
+    for (const QString& teclas : u"Alt+M Alt+T Tab Tab Tab Tab Tab Tab Alt+R Alt+G Alt+D"_s.split(u' ')) {
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(teclas));
         enfocados << QApplication::focusWidget()->objectName();
     }
     EXPECT_EQ(
         enfocados.join(u' '),
         u"tablaFallos cmbTexto optPruebas grafico tablaPruebas tablaFallos teclado cmdVaciar tablaPruebas "
-        "grafico"_s);
+        "grafico optDias"_s)
+        << enfocados.join(u' ').toStdString();
 
     tabla->selectRow(0);
     registro->respuesta = false;
