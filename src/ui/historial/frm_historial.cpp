@@ -222,6 +222,8 @@ void frm_historial::actualizarProgreso(const std::vector<const PruebaGuardada*>&
     ui_->lblProgreso->setText(cifras              ? textos::frasesProgreso(*cifras, puntApr)
                               : mostradas.empty() ? QString()
                                                   : textos::sinPruebasValidas());
+    // Shown only with something to say, so that a screen reader never meets an unnamed label.
+    ui_->lblProgreso->setVisible(!ui_->lblProgreso->text().isEmpty());
     const bool unTexto = ui_->cmbTexto->currentData().toULongLong() != kTodosLosTextos && !mostradas.empty();
     ui_->lblResumenTexto->setVisible(unTexto);
     if (unTexto) {

@@ -5,12 +5,12 @@
 
 #include <QFontMetricsF>
 #include <QHelpEvent>
-#include <QMouseEvent>
-#include <QToolTip>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
