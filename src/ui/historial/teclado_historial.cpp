@@ -6,6 +6,8 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QToolTip>
 
 #include <algorithm>
@@ -145,6 +147,15 @@ TecladoHistorial::TecladoHistorial(QWidget* padre)
 
 void TecladoHistorial::mostrar(std::vector<UsoTecla> uso) {
     uso_ = std::move(uso);
+    // What the colours say, for a screen reader: the weakest keys first.
+    QStringList debiles;
+    for (const std::size_t i : teclasDebiles(uso_)) {
+        if (debiles.size() < 5) {
+            debiles << textos::usoDeTecla(deUtf8(tecladoEspanol()[i].nombre), uso_[i].intentos,
+                                          uso_[i].fallos);
+        }
+    }
+    setAccessibleDescription(debiles.join(QStringLiteral("; ")));
     update();
 }
 
@@ -173,8 +184,14 @@ bool TecladoHistorial::event(QEvent* evento) {
 }
 
 void TecladoHistorial::paintEvent(QPaintEvent* /*evento*/) {
-    QPainter pintor(this);
+    QStylePainter pintor(this);
     dibujarTeclado(pintor, rect(), uso_);
+    if (hasFocus()) {
+        QStyleOptionFocusRect opcion;
+        opcion.initFrom(this);
+        opcion.rect = rect().adjusted(1, 1, -1, -1);
+        pintor.drawPrimitive(QStyle::PE_FrameFocusRect, opcion);
+    }
 }
 
 } // namespace tecladas
