@@ -461,10 +461,9 @@ TEST_F(HistorialTest, ProgressOverDaysWeakKeysAndPractice) {
         std::tie(r.huella, r.aciertos, r.errores, r.puntApr) = std::tuple(7, 1000, 10, 280);
         std::tie(r.segundos, r.tecladasNetasMin) =
             k % 6 == 5 ? std::tuple(30, 999.0) : std::tuple(120, 200.0 + 3 * k);
-        for (const char32_t c : U"adeilnorst") {
-            r.intentados.push_back({c, c == 0 ? 10 : 30}); // the final 0 stands for ñ
+        for (const char32_t c : std::u32string_view(U"adeilnorstñ")) {
+            r.intentados.push_back({c, c == U'ñ' ? 10 : 30});
         }
-        r.intentados.back().caracter = U'ñ';
         r.fallados = {{U'e', 1}, {U'ñ', 3}};
         ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 12, 1 + k / 6), QTime(9, k % 6)), u"c.txt"_s, r),
                   QString());
