@@ -1,6 +1,7 @@
 #include "ventana_prueba.h"
 
 #include "grading/resumen_prueba.h"
+#include "input/causa_fallo.h"
 #include "ui/escritorio/conversion.h"
 #include "ui/historial/frm_historial.h"
 #include "ui/historial/grafico_historial.h"
@@ -27,10 +28,12 @@
 #include <QTemporaryDir>
 #include <QToolTip>
 
+#include <csignal>
 #include <ctime>
 #include <functional>
 #include <tuple>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace tecladas {
@@ -390,6 +393,30 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
               u"16|\uFEFFFecha|Texto|Duración|Teclad. exactas/Min.|Caracteres fallados\n"
               "16|01/12/2026 09:00:00|'=1+1 dictado.txt|0:01:15|150,50|'+ (1) e (2)\n"
               "16|03/12/2026 09:00:00|'=1+1 dictado.txt|0:10:05|279,25|'- (2)\n"_s);
+#ifdef Q_OS_UNIX
+    {
+        // The disk fills as the file is written out: said, and the earlier export left whole.
+        QFile csv(registro->destinoElegido);
+        ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+        const QByteArray antes = csv.readAll();
+        csv.close();
+        rlimit limite{}, tope{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        tope = limite;
+        tope.rlim_cur = 64;
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &tope);
+        QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdExportar"_s), Qt::LeftButton);
+        setrlimit(RLIMIT_FSIZE, &limite);
+        ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+        EXPECT_EQ(csv.readAll(), antes);
+        EXPECT_EQ(
+            registro->errores,
+            QStringList(textos::exportacionFallida() +
+                        QString::fromUtf8(causaFallo(std::make_error_code(std::errc::file_too_large)))));
+        registro->errores.clear();
+    }
+#endif
 
     registro->destinoElegido = salida.filePath(u"historial.pdf"_s);
     QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdImprimir"_s), Qt::LeftButton);
