@@ -18,7 +18,8 @@ namespace {
 constexpr int kPruebasGuardadas = 10000;
 
 /// A history file of its own that holds `cuantas` runs of ten texts, each with a few missed
-/// characters and the attempts of some thirty. Written without waiting for the disk after each run, which only the filling needs.
+/// characters and the attempts of some thirty. Written without waiting for the disk after each
+/// run, which only the filling needs.
 class HistorialLleno {
 public:
     explicit HistorialLleno(int cuantas) {
