@@ -36,17 +36,16 @@ capturar() {
 sembrar_historial() {
     mkdir -p "$1/Tecladas/Tecladas"
     python3 - "$1/Tecladas/Tecladas/historial.sqlite" <<'PY'
-import collections, datetime, random, sqlite3, sys
+import collections, datetime, random, sqlite3, struct, sys
 random.seed(19)
 db = sqlite3.connect(sys.argv[1])
 db.execute("""CREATE TABLE pruebas(id INTEGER PRIMARY KEY, fecha TEXT NOT NULL, texto TEXT NOT NULL,
     huella TEXT NOT NULL, minutos INTEGER NOT NULL, segundos INTEGER NOT NULL, aciertos INTEGER NOT NULL,
     errores INTEGER NOT NULL, aciertos_min REAL NOT NULL, netas_min REAL NOT NULL, nota REAL NOT NULL,
     punt_min INTEGER NOT NULL, punt_apr INTEGER NOT NULL, punt_max INTEGER NOT NULL,
-    repetir INTEGER NOT NULL, fin INTEGER NOT NULL)""")
-for tabla in ("fallos", "intentos"):
-    db.execute(f"""CREATE TABLE {tabla}(prueba INTEGER NOT NULL, caracter INTEGER NOT NULL,
-        veces INTEGER NOT NULL, PRIMARY KEY(prueba, caracter)) WITHOUT ROWID""")
+    repetir INTEGER NOT NULL, fin INTEGER NOT NULL, intentos BLOB)""")
+db.execute("""CREATE TABLE fallos(prueba INTEGER NOT NULL, caracter INTEGER NOT NULL,
+    veces INTEGER NOT NULL, PRIMARY KEY(prueba, caracter)) WITHOUT ROWID""")
 muestra = ("El señor alcalde informó ayer de que la próxima sesión del pleno se celebrará en el salón "
            "de actos. Según el acuerdo, también se votará la subvención para la biblioteca y la "
            "rehabilitación del viejo puente sobre el río.\r")
@@ -67,12 +66,13 @@ for i in range(30):
     netas_min = (aciertos - errores) / minutos
     u = round(netas_min)
     nota = ((u - 100) * 4.99 / 180 if u >= 100 else 0.0) if u < 280 else 10.0 if u > 480 else 5 + (u - 280) / 40
-    db.execute("INSERT INTO pruebas VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
+    # The attempts as the program keeps them: code and times, 32-bit little-endian each.
+    bytes_intentos = b"".join(struct.pack("<Ii", c, v) for c, v in sorted(intentos.items()))
+    db.execute("INSERT INTO pruebas VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
                (i + 1, fecha.strftime("%Y-%m-%dT%H:%M:%SZ"), "dictado.txt", "%016x" % 2, 10, segundos,
                 aciertos, errores, aciertos / minutos, netas_min, nota, 100, 280, 480, 1,
-                2 if segundos < 600 else 1))
-    for tabla, lista in (("fallos", fallos), ("intentos", intentos)):
-        db.executemany(f"INSERT INTO {tabla} VALUES(?,?,?)", [(i + 1, c, v) for c, v in sorted(lista.items())])
+                2 if segundos < 600 else 1, bytes_intentos))
+    db.executemany("INSERT INTO fallos VALUES(?,?,?)", [(i + 1, c, v) for c, v in sorted(fallos.items())])
 db.execute("PRAGMA user_version=4")
 db.commit()
 PY

@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QVariant>
+#include <QtEndian>
 
 #include <algorithm>
 #include <atomic>
@@ -38,24 +39,39 @@ QString causa(std::errc error) {
     return QString::fromUtf8(causaFallo(std::make_error_code(error)));
 }
 
-/// A table of (run, character, times) rows: `fallos` for the missed characters, `intentos` for
-/// the characters the run reached.
-QString tablaCaracteres(const QString& nombre) {
-    return QStringLiteral("CREATE TABLE IF NOT EXISTS %1(prueba INTEGER NOT NULL, caracter INTEGER NOT NULL, "
-                          "veces INTEGER NOT NULL, PRIMARY KEY(prueba, caracter)) WITHOUT ROWID")
-        .arg(nombre);
-}
-
 QString tablaFallos() {
-    return tablaCaracteres(QStringLiteral("fallos"));
-}
-
-QString tablaIntentos() {
-    return tablaCaracteres(QStringLiteral("intentos"));
+    return QStringLiteral(
+        "CREATE TABLE IF NOT EXISTS fallos(prueba INTEGER NOT NULL, caracter INTEGER NOT NULL, "
+        "veces INTEGER NOT NULL, PRIMARY KEY(prueba, caracter)) WITHOUT ROWID");
 }
 
 QString huellaEnTexto(std::uint64_t huella) {
     return QStringLiteral("%1").arg(huella, 16, 16, QLatin1Char('0'));
+}
+
+/// A run's attempts as one value: for each character its code and how many times, each a 32-bit
+/// little-endian number. A history of thousands of runs reads them with the runs, not row by row.
+QByteArray intentosEnBytes(const std::vector<CaracterIntentado>& intentados) {
+    QByteArray bytes(static_cast<qsizetype>(intentados.size() * 8), '\0');
+    char* p = bytes.data();
+    for (const CaracterIntentado& i : intentados) {
+        qToLittleEndian(static_cast<quint32>(i.caracter), p);
+        qToLittleEndian(static_cast<qint32>(i.veces), p + 4);
+        p += 8;
+    }
+    return bytes;
+}
+
+/// The attempts kept by `intentosEnBytes`; none when the value is not whole pairs.
+std::vector<CaracterIntentado> intentosDeBytes(const QByteArray& bytes) {
+    std::vector<CaracterIntentado> intentados;
+    if (bytes.size() % 8 != 0) {
+        return intentados;
+    }
+    for (const char* p = bytes.constData(); p != bytes.constData() + bytes.size(); p += 8) {
+        intentados.push_back({qFromLittleEndian<quint32>(p), qFromLittleEndian<qint32>(p + 4)});
+    }
+    return intentados;
 }
 
 /// Version 1 kept the missed characters of a run in one text column: "116:2 13:1".
@@ -296,8 +312,8 @@ QString Historial::prepararEsquema() {
                     "segundos INTEGER NOT NULL, aciertos INTEGER NOT NULL, errores INTEGER NOT NULL, "
                     "aciertos_min REAL NOT NULL, netas_min REAL NOT NULL, nota REAL NOT NULL, "
                     "punt_min INTEGER NOT NULL, punt_apr INTEGER NOT NULL, punt_max INTEGER NOT NULL, "
-                    "repetir INTEGER NOT NULL, fin INTEGER NOT NULL)"),
-                tablaFallos(), tablaIntentos()};
+                    "repetir INTEGER NOT NULL, fin INTEGER NOT NULL, intentos BLOB)"),
+                tablaFallos()};
             for (const QString& tabla : tablas) {
                 if (fallo.isEmpty()) {
                     fallo = ejecutar(tabla);
@@ -309,10 +325,10 @@ QString Historial::prepararEsquema() {
         if (fallo.isEmpty() && encontrada > 0 && encontrada < 3) {
             fallo = migrarDesde2();
         }
-        // Version 4 keeps how many times each character was reached; older runs have no such
-        // rows, and the keyboard of weak keys leaves them out.
+        // Version 4 keeps how many times each character was reached; older runs have none, and
+        // the keyboard of weak keys leaves them out.
         if (fallo.isEmpty() && encontrada > 0 && encontrada < 4) {
-            fallo = ejecutar(tablaIntentos());
+            fallo = ejecutar(QStringLiteral("ALTER TABLE pruebas ADD COLUMN intentos BLOB"));
         }
         if (fallo.isEmpty() && encontrada != kVersion) {
             fallo = ejecutar(QStringLiteral("PRAGMA user_version=%1").arg(kVersion));
@@ -407,16 +423,18 @@ QString Historial::guardar(const QDateTime& fecha, const QString& texto, const R
         return enTransaccion([&]() -> QString {
             const QSqlDatabase db = QSqlDatabase::database(conexion_, false);
             QSqlQuery prueba(db);
-            prueba.prepare(QStringLiteral("INSERT INTO pruebas(fecha, texto, huella, minutos, segundos, "
-                                          "aciertos, errores, aciertos_min, "
-                                          "netas_min, nota, punt_min, punt_apr, punt_max, repetir, fin) "
-                                          "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            prueba.prepare(
+                QStringLiteral("INSERT INTO pruebas(fecha, texto, huella, minutos, segundos, "
+                               "aciertos, errores, aciertos_min, "
+                               "netas_min, nota, punt_min, punt_apr, punt_max, repetir, fin, intentos) "
+                               "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
             for (const QVariant& valor :
                  {QVariant(fecha.toUTC().toString(Qt::ISODate)), QVariant(texto),
                   QVariant(huellaEnTexto(r.huella)), QVariant(r.minutos), QVariant(r.segundos),
                   QVariant(r.aciertos), QVariant(r.errores), QVariant(r.aciertosPorMinuto),
                   QVariant(r.tecladasNetasMin), QVariant(r.nota), QVariant(r.puntMin), QVariant(r.puntApr),
-                  QVariant(r.puntMax), QVariant(r.repetir), QVariant(static_cast<int>(r.fin))}) {
+                  QVariant(r.puntMax), QVariant(r.repetir), QVariant(static_cast<int>(r.fin)),
+                  QVariant(intentosEnBytes(r.intentados))}) {
                 prueba.addBindValue(valor);
             }
             if (!prueba.exec()) {
@@ -426,26 +444,15 @@ QString Historial::guardar(const QDateTime& fecha, const QString& texto, const R
             if (id != nullptr) {
                 *id = nueva.toLongLong();
             }
-            // The missed characters, then those reached, each a row.
-            auto caracteres = [&](const QString& tabla, const auto& lista) -> QString {
-                QSqlQuery fila(db);
-                fila.prepare(
-                    QStringLiteral("INSERT INTO %1(prueba, caracter, veces) VALUES(?, ?, ?)").arg(tabla));
-                for (const auto& c : lista) {
-                    fila.addBindValue(nueva);
-                    fila.addBindValue(static_cast<uint>(c.caracter));
-                    fila.addBindValue(c.veces);
-                    if (!fila.exec()) {
-                        return explicar(fila.lastError());
-                    }
+            QSqlQuery fallo(db);
+            fallo.prepare(QStringLiteral("INSERT INTO fallos(prueba, caracter, veces) VALUES(?, ?, ?)"));
+            for (const CaracterFallado& f : r.fallados) {
+                fallo.addBindValue(nueva);
+                fallo.addBindValue(static_cast<uint>(f.caracter));
+                fallo.addBindValue(f.veces);
+                if (!fallo.exec()) {
+                    return explicar(fallo.lastError());
                 }
-                return {};
-            };
-            if (QString fallo = caracteres(QStringLiteral("fallos"), r.fallados); !fallo.isEmpty()) {
-                return fallo;
-            }
-            if (QString fallo = caracteres(QStringLiteral("intentos"), r.intentados); !fallo.isEmpty()) {
-                return fallo;
             }
             return {};
         });
@@ -466,8 +473,8 @@ QString Historial::leerAbierto(std::vector<PruebaGuardada>& pruebas) {
     filas.setForwardOnly(true);
     if (!filas.exec(
             QStringLiteral("SELECT id, fecha, texto, huella, minutos, segundos, aciertos, errores, "
-                           "aciertos_min, netas_min, nota, punt_min, punt_apr, punt_max, repetir, fin "
-                           "FROM pruebas ORDER BY id"))) {
+                           "aciertos_min, netas_min, nota, punt_min, punt_apr, punt_max, repetir, fin, "
+                           "intentos FROM pruebas ORDER BY id"))) {
         return explicar(filas.lastError());
     }
     auto corto = [&filas](int columna) {
@@ -491,52 +498,39 @@ QString Historial::leerAbierto(std::vector<PruebaGuardada>& pruebas) {
         p.resumen.puntMax = corto(13);
         p.resumen.repetir = filas.value(14).toBool();
         p.resumen.fin = static_cast<FinPrueba>(filas.value(15).toInt());
+        p.resumen.intentados = intentosDeBytes(filas.value(16).toByteArray());
         pruebas.push_back(std::move(p));
     }
-    // Each table lists its rows in the order of the runs' ids, as the runs are: one walk pairs them.
-    auto caracteres = [&](const QString& tabla, auto anadir) -> QString {
-        QSqlQuery filas(db);
-        filas.setForwardOnly(true);
-        if (!filas.exec(QStringLiteral("SELECT prueba, caracter, veces FROM %1 ORDER BY prueba, caracter")
-                            .arg(tabla))) {
-            return explicar(filas.lastError());
-        }
-        auto prueba = pruebas.begin();
-        while (filas.next()) {
-            const qint64 id = filas.value(0).toLongLong();
-            while (prueba != pruebas.end() && prueba->id < id) {
-                ++prueba;
-            }
-            if (prueba != pruebas.end() && prueba->id == id) {
-                anadir(prueba->resumen, static_cast<char32_t>(filas.value(1).toUInt()),
-                       filas.value(2).toInt());
-            }
-        }
-        return {};
-    };
-    if (QString fallo = caracteres(QStringLiteral("fallos"),
-                                   [](ResumenPrueba& r, char32_t c, int veces) {
-                                       r.fallados.push_back({c, veces});
-                                   });
-        !fallo.isEmpty()) {
-        return fallo;
+    QSqlQuery fallos(db);
+    fallos.setForwardOnly(true);
+    if (!fallos.exec(
+            QStringLiteral("SELECT prueba, caracter, veces FROM fallos ORDER BY prueba, caracter"))) {
+        return explicar(fallos.lastError());
     }
-    return caracteres(QStringLiteral("intentos"), [](ResumenPrueba& r, char32_t c, int veces) {
-        r.intentados.push_back({c, veces});
-    });
+    // Both lists are in the order of the runs' ids: one walk pairs them.
+    auto prueba = pruebas.begin();
+    while (fallos.next()) {
+        const qint64 id = fallos.value(0).toLongLong();
+        while (prueba != pruebas.end() && prueba->id < id) {
+            ++prueba;
+        }
+        if (prueba != pruebas.end() && prueba->id == id) {
+            prueba->resumen.fallados.push_back(
+                {static_cast<char32_t>(fallos.value(1).toUInt()), fallos.value(2).toInt()});
+        }
+    }
+    return {};
 }
 
 QString Historial::borrar(const std::vector<qint64>& ids) {
     return aSalvo([&] {
         return olvidar(enTransaccion([&]() -> QString {
             const QSqlDatabase db = QSqlDatabase::database(conexion_, false);
-            // A run's number may be given again to the next run: its characters go with it.
-            QSqlQuery fallos(db), intentos(db), prueba(db);
+            QSqlQuery fallos(db), prueba(db);
             fallos.prepare(QStringLiteral("DELETE FROM fallos WHERE prueba = ?"));
-            intentos.prepare(QStringLiteral("DELETE FROM intentos WHERE prueba = ?"));
             prueba.prepare(QStringLiteral("DELETE FROM pruebas WHERE id = ?"));
             for (const qint64 id : ids) {
-                for (QSqlQuery* consulta : {&fallos, &intentos, &prueba}) {
+                for (QSqlQuery* consulta : {&fallos, &prueba}) {
                     consulta->addBindValue(id);
                     if (!consulta->exec()) {
                         return explicar(consulta->lastError());
@@ -551,14 +545,8 @@ QString Historial::borrar(const std::vector<qint64>& ids) {
 QString Historial::vaciar() {
     return aSalvo([&] {
         return olvidar(enTransaccion([&]() -> QString {
-            QString fallo;
-            for (const QString& tabla :
-                 {QStringLiteral("fallos"), QStringLiteral("intentos"), QStringLiteral("pruebas")}) {
-                if (fallo.isEmpty()) {
-                    fallo = ejecutar(QStringLiteral("DELETE FROM %1").arg(tabla));
-                }
-            }
-            return fallo;
+            QString fallo = ejecutar(QStringLiteral("DELETE FROM fallos"));
+            return fallo.isEmpty() ? ejecutar(QStringLiteral("DELETE FROM pruebas")) : fallo;
         }));
     });
 }
