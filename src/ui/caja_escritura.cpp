@@ -7,6 +7,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QInputMethodEvent>
@@ -16,6 +17,8 @@
 #include <QTextCursor>
 #include <QTextLayout>
 
+#include <algorithm>
+
 namespace tecladas {
 
 namespace {
@@ -24,6 +27,51 @@ bool esNavegacion(int tecla) {
     return tecla == Qt::Key_End || tecla == Qt::Key_PageUp || tecla == Qt::Key_PageDown;
 }
 
+bool esDerechaIzquierda(QChar::Direction direccion) {
+    switch (direccion) {
+    case QChar::DirR:
+    case QChar::DirAL:
+    case QChar::DirAN:
+    case QChar::DirRLE:
+    case QChar::DirRLO:
+    case QChar::DirRLI:
+    case QChar::DirLRE:
+    case QChar::DirLRO:
+    case QChar::DirLRI:
+    case QChar::DirFSI:
+    case QChar::DirPDF:
+    case QChar::DirPDI:
+        return true;
+    default:
+        return false;
+    }
+}
+
+/// Whether appending `caracter` to `bloque` leaves the text before it where it was on screen.
+/// Scripts that shape or reorder a whole syllable, sequences that join characters into one
+/// picture (emoji), and right-to-left text, whose order a new character may change, are left to
+/// Qt, which repaints the paragraph.
+bool seRepintaSoloLoEscrito(char32_t caracter, const QTextBlock& bloque) {
+    if (caracter != kTeclaEnter) {
+        switch (QChar::script(caracter)) {
+        case QChar::Script_Common:
+        case QChar::Script_Inherited:
+        case QChar::Script_Latin:
+        case QChar::Script_Greek:
+        case QChar::Script_Cyrillic:
+            break;
+        default:
+            return false;
+        }
+        if (QChar::requiresSurrogates(caracter) || caracter == 0x200D ||
+            esDerechaIzquierda(QChar::direction(caracter))) {
+            return false;
+        }
+    }
+    const QString texto = bloque.text();
+    return std::none_of(texto.cbegin(), texto.cend(),
+                        [](QChar c) { return esDerechaIzquierda(c.direction()); });
+}
 } // namespace
 
 CajaEscritura::CajaEscritura(QWidget* padre)
@@ -47,30 +95,102 @@ CajaEscritura::CajaEscritura(QWidget* padre)
 void CajaEscritura::anadirAlFinal(char32_t caracter) {
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
+    if (!seRepintaSoloLoEscrito(caracter, cursor.block())) {
+        escribir(cursor, caracter);
+        setTextCursor(cursor);
+        return;
+    }
+    // Qt repaints the whole paragraph at every character, and the whole box when a line is
+    // added, and the display server then copies all of it: only what changed is repainted here.
+    QAbstractTextDocumentLayout& disposicion = *document()->documentLayout();
+    const QSizeF tamano = disposicion.documentSize();
+    const int bloques = document()->blockCount();
+    const QRect caretAntes = cursorRect(cursor);
+    {
+        const QSignalBlocker sinRepintar(disposicion);
+        escribir(cursor, caracter);
+    }
+    viewport()->update(zonaCambiada(caretAntes, cursor, caracter));
+    if (disposicion.documentSize() != tamano || document()->blockCount() != bloques) {
+        // What Qt would have done on the signal held back: the scroll bar and the first line
+        // shown follow the text.
+        Q_EMIT disposicion.documentSizeChanged(disposicion.documentSize());
+    }
+    setTextCursor(cursor);
+}
+
+QRegion CajaEscritura::zonaCambiada(const QRect& caretAntes, const QTextCursor& cursor,
+                                    char32_t caracter) const {
+    const QRect caret = cursorRect(cursor);
+    const int margen = margenDeGlifo();
+    // Qt repaints the old and the new caret with 5 pixels either side, and rounds outwards: a
+    // margin one wider makes one rectangle of it all, which reaches the display in one request.
+    const int lados = std::max(margen, 6);
+    const auto lineaEntera = [&](const QRect& linea) {
+        return QRect(0, linea.top() - margen, viewport()->width(), linea.height() + 2 * margen);
+    };
+    if (caretAntes.top() == caret.top()) {
+        // A glyph of another font may reach further than those of the box's font, or make the
+        // line taller and move all of it down; a mark is drawn over the character before it.
+        if (caretAntes.height() != caret.height() || !fontMetrics().inFontUcs4(caracter) ||
+            QChar::isMark(caracter)) {
+            return lineaEntera(caretAntes.united(caret));
+        }
+        return caretAntes.united(caret).adjusted(-lados, -margen, lados, margen);
+    }
+    // On to a new line: the old one loses what went on with the character (a word that no longer
+    // fits), from where its text now ends, or all of it when that made it lower; the new one is
+    // drawn up to the caret.
+    const QTextCursor inicioAntes = cursorForPosition(QPoint(0, caretAntes.center().y()));
+    const QTextBlock bloque = inicioAntes.block();
+    const QTextLine linea = bloque.layout()->lineForTextPosition(inicioAntes.positionInBlock());
+    QRegion zona(lineaEntera(caretAntes));
+    if (linea.isValid() && qRound(linea.height()) == caretAntes.height()) {
+        const QPointF origen = blockBoundingGeometry(bloque).topLeft() + contentOffset();
+        const int finAntes =
+            std::min(caretAntes.left(), int(origen.x() + linea.x() + linea.naturalTextWidth()));
+        zona = QRect(QPoint(finAntes, caretAntes.top()), caretAntes.bottomRight())
+                   .adjusted(-lados, -margen, lados, margen);
+    }
+    return zona + QRect(QPoint(0, caret.top()), caret.bottomRight()).adjusted(0, -margen, lados, margen);
+}
+
+int CajaEscritura::margenDeGlifo() const {
+    // A glyph may reach past its own cell by its bearing; one pixel more for the smoothing.
+    const QFontMetrics medidas = fontMetrics();
+    return 1 + std::max({1, -medidas.minLeftBearing(), -medidas.minRightBearing()});
+}
+
+void CajaEscritura::escribir(QTextCursor& cursor, char32_t caracter) {
     if (caracter == kTeclaEnter) {
         cursor.insertBlock();
     } else {
         cursor.insertText(QString::fromUcs4(&caracter, 1));
-        partirSiEsLargo(cursor.block());
+        partirEnLineas(cursor.block());
         cursor.movePosition(QTextCursor::End);
     }
     parrafos::conservarGlifos(cursor.block());
-    setTextCursor(cursor);
 }
 
-void CajaEscritura::partirSiEsLargo(const QTextBlock& bloque) {
-    if (static_cast<std::size_t>(bloque.length() - 1) <= parrafos::kLargoMaximo) {
-        return;
-    }
+void CajaEscritura::partirEnLineas(const QTextBlock& bloque) {
     document()->documentLayout()->blockBoundingRect(bloque); // lays the block out if it is not
     const QTextLayout* disposicion = bloque.layout();
     if (disposicion == nullptr || disposicion->lineCount() < 2) {
         return;
     }
+    const int inicio = disposicion->lineAt(disposicion->lineCount() - 1).textStart();
+    // A block that ended in a forced line break would show an empty line after it.
+    if (inicio < 1 || bloque.text().at(inicio - 1) == QChar::LineSeparator) {
+        return;
+    }
     QTextCursor corte(document());
-    corte.setPosition(bloque.position() + disposicion->lineAt(disposicion->lineCount() - 1).textStart());
+    corte.setPosition(bloque.position() + inicio);
     corte.insertBlock();
     corte.block().setUserState(parrafos::kContinuacion);
+    // Both halves are laid out again at once, so that the line count the scroll bar reads from is
+    // right before anything asks for it.
+    document()->documentLayout()->blockBoundingRect(corte.block().previous());
+    document()->documentLayout()->blockBoundingRect(corte.block());
 }
 
 QString CajaEscritura::contenido() const {
