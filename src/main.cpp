@@ -7,6 +7,7 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    tecladas::prepararPlataforma();
     QApplication aplicacion(argc, argv);
     tecladas::prepararAplicacion(aplicacion);
     tecladas::frm_principal ventana(std::make_unique<tecladas::EntornoEscritorio>());
