@@ -47,31 +47,16 @@ bool esDerechaIzquierda(QChar::Direction direccion) {
     }
 }
 
-/// Whether appending `caracter` to `bloque` leaves the text before it where it was on screen.
-/// Scripts that shape or reorder a whole syllable, sequences that join characters into one
-/// picture (emoji), and right-to-left text, whose order a new character may change, are left to
-/// Qt, which repaints the paragraph.
+/// Whether appending `caracter` to `bloque` leaves the text before it where it was on screen:
+/// not so with right-to-left text, whose order a new character may change. Qt then repaints the
+/// paragraph itself.
 bool seRepintaSoloLoEscrito(char32_t caracter, const QTextBlock& bloque) {
-    if (caracter != kTeclaEnter) {
-        switch (QChar::script(caracter)) {
-        case QChar::Script_Common:
-        case QChar::Script_Inherited:
-        case QChar::Script_Latin:
-        case QChar::Script_Greek:
-        case QChar::Script_Cyrillic:
-            break;
-        default:
-            return false;
-        }
-        if (QChar::requiresSurrogates(caracter) || caracter == 0x200D ||
-            esDerechaIzquierda(QChar::direction(caracter))) {
-            return false;
-        }
-    }
     const QString texto = bloque.text();
-    return std::none_of(texto.cbegin(), texto.cend(),
+    return !esDerechaIzquierda(QChar::direction(caracter)) &&
+           std::none_of(texto.cbegin(), texto.cend(),
                         [](QChar c) { return esDerechaIzquierda(c.direction()); });
 }
+
 } // namespace
 
 CajaEscritura::CajaEscritura(QWidget* padre)
@@ -103,19 +88,15 @@ void CajaEscritura::anadirAlFinal(char32_t caracter) {
     // Qt repaints the whole paragraph at every character, and the whole box when a line is
     // added, and the display server then copies all of it: only what changed is repainted here.
     QAbstractTextDocumentLayout& disposicion = *document()->documentLayout();
-    const QSizeF tamano = disposicion.documentSize();
-    const int bloques = document()->blockCount();
     const QRect caretAntes = cursorRect(cursor);
     {
         const QSignalBlocker sinRepintar(disposicion);
         escribir(cursor, caracter);
     }
     viewport()->update(zonaCambiada(caretAntes, cursor, caracter));
-    if (disposicion.documentSize() != tamano || document()->blockCount() != bloques) {
-        // What Qt would have done on the signal held back: the scroll bar and the first line
-        // shown follow the text.
-        Q_EMIT disposicion.documentSizeChanged(disposicion.documentSize());
-    }
+    // What Qt does on the signal held back: the scroll bar and the first line shown follow the
+    // text.
+    Q_EMIT disposicion.documentSizeChanged(disposicion.documentSize());
     setTextCursor(cursor);
 }
 
@@ -126,33 +107,31 @@ QRegion CajaEscritura::zonaCambiada(const QRect& caretAntes, const QTextCursor& 
     // Qt repaints the old and the new caret with 5 pixels either side, and rounds outwards: a
     // margin one wider makes one rectangle of it all, which reaches the display in one request.
     const int lados = std::max(margen, 6);
-    const auto lineaEntera = [&](const QRect& linea) {
-        return QRect(0, linea.top() - margen, viewport()->width(), linea.height() + 2 * margen);
-    };
     if (caretAntes.top() == caret.top()) {
-        // A glyph of another font may reach further than those of the box's font, or make the
-        // line taller and move all of it down; a mark is drawn over the character before it.
-        if (caretAntes.height() != caret.height() || !fontMetrics().inFontUcs4(caracter) ||
-            QChar::isMark(caracter)) {
-            return lineaEntera(caretAntes.united(caret));
+        // A glyph of another font that makes its line taller moves the text around it: Qt then
+        // repaints the whole box. One that does not may still reach further than those of the
+        // box's font; a mark is drawn over the character before it.
+        if (caretAntes.height() != caret.height()) {
+            return viewport()->rect();
+        }
+        if (!fontMetrics().inFontUcs4(caracter) || QChar::isMark(caracter)) {
+            return QRect(0, caretAntes.top() - margen, viewport()->width(), caretAntes.height() + 2 * margen);
         }
         return caretAntes.united(caret).adjusted(-lados, -margen, lados, margen);
     }
     // On to a new line: the old one loses what went on with the character (a word that no longer
-    // fits), from where its text now ends, or all of it when that made it lower; the new one is
-    // drawn up to the caret.
+    // fits), from where its text now ends; the new one is drawn up to the caret.
     const QTextCursor inicioAntes = cursorForPosition(QPoint(0, caretAntes.center().y()));
     const QTextBlock bloque = inicioAntes.block();
     const QTextLine linea = bloque.layout()->lineForTextPosition(inicioAntes.positionInBlock());
-    QRegion zona(lineaEntera(caretAntes));
-    if (linea.isValid() && qRound(linea.height()) == caretAntes.height()) {
-        const QPointF origen = blockBoundingGeometry(bloque).topLeft() + contentOffset();
-        const int finAntes =
-            std::min(caretAntes.left(), int(origen.x() + linea.x() + linea.naturalTextWidth()));
-        zona = QRect(QPoint(finAntes, caretAntes.top()), caretAntes.bottomRight())
-                   .adjusted(-lados, -margen, lados, margen);
+    if (!linea.isValid() || qRound(linea.height()) != caretAntes.height()) {
+        return viewport()->rect();
     }
-    return zona + QRect(QPoint(0, caret.top()), caret.bottomRight()).adjusted(0, -margen, lados, margen);
+    const QPointF origen = blockBoundingGeometry(bloque).topLeft() + contentOffset();
+    const int finAntes = std::min(caretAntes.left(), int(origen.x() + linea.x() + linea.naturalTextWidth()));
+    return QRegion(QRect(QPoint(finAntes, caretAntes.top()), caretAntes.bottomRight())
+                       .adjusted(-lados, -margen, lados, margen)) +
+           QRect(QPoint(0, caret.top()), caret.bottomRight()).adjusted(0, -margen, lados, margen);
 }
 
 int CajaEscritura::margenDeGlifo() const {
@@ -178,13 +157,8 @@ void CajaEscritura::partirEnLineas(const QTextBlock& bloque) {
     if (disposicion == nullptr || disposicion->lineCount() < 2) {
         return;
     }
-    const int inicio = disposicion->lineAt(disposicion->lineCount() - 1).textStart();
-    // A block that ended in a forced line break would show an empty line after it.
-    if (inicio < 1 || bloque.text().at(inicio - 1) == QChar::LineSeparator) {
-        return;
-    }
     QTextCursor corte(document());
-    corte.setPosition(bloque.position() + inicio);
+    corte.setPosition(bloque.position() + disposicion->lineAt(disposicion->lineCount() - 1).textStart());
     corte.insertBlock();
     corte.block().setUserState(parrafos::kContinuacion);
     // Both halves are laid out again at once, so that the line count the scroll bar reads from is

@@ -56,7 +56,8 @@ protected:
 private:
     void escribir(QTextCursor& cursor, char32_t caracter);
     /// What appending `caracter` changed on screen, in the viewport: the character and the
-    /// caret, and the line the text left when it went on to a new one.
+    /// caret, and the line the text left when it went on to a new one; the whole box when a
+    /// line changed its height.
     QRegion zonaCambiada(const QRect& caretAntes, const QTextCursor& cursor, char32_t caracter) const;
     int margenDeGlifo() const;
     void partirEnLineas(const QTextBlock& bloque);

@@ -125,13 +125,15 @@ TEST_F(CajaEscrituraTest, DeadKeysInputMethodCommitsCtrlAltAltGrAndTabAreTyped) 
 }
 
 TEST_F(CajaEscrituraTest, AKeyRepaintsAllThatItChangesOnScreen) {
-    // Lines that fill the box and scroll it, a line that wraps, a tab, a mark on the letter
-    // before it, and right-to-left text, whose order a digit after it changes.
+    // Lines that fill the box and scroll it, lines that wrap, a tab, a mark on the letter before
+    // it, a glyph of another font that makes its line taller and then goes on to the next one,
+    // and right-to-left text, which turns its paragraph round or takes a digit after it in.
     QString texto = QStringLiteral("a\nb\nc\nd\ne\nf\ng\n");
     while (texto.size() < 220) {
         texto += QStringLiteral("según las bases, ");
     }
-    texto += QStringLiteral("\tx\u0301 abc אבג 12");
+    texto += QStringLiteral("\tx\u0301 y\nsegún las bases, según las bases, según las bases, ✓") +
+             QString(60, u'x') + QStringLiteral("\n12 א\nabc אבג 12");
     iniciarCon(texto);
     const QWidget& area = *textoact()->viewport();
     const QRect caja(area.mapTo(ventana.get(), QPoint()), area.size());
@@ -146,6 +148,7 @@ TEST_F(CajaEscrituraTest, AKeyRepaintsAllThatItChangesOnScreen) {
         textoact()->viewport()->repaint();
         ASSERT_EQ(mostrado, enPantalla().toImage()) << "after " << texto.left(i + 1).toStdString();
     }
+    EXPECT_TRUE(area.rect().contains(textoact()->cursorRect())) << "the box follows the caret";
     EXPECT_EQ(registro->pitidos, 0);
 }
 
