@@ -15,8 +15,9 @@ namespace tecladas::banco {
 /// measured.
 class VentanaBanco : public prueba::VentanaReal {
 public:
-    VentanaBanco() {
-        abrir();
+    /// With `rutaHistorial`, the whole program with its history in that file.
+    explicit VentanaBanco(const QString& rutaHistorial = {}) {
+        abrir(rutaHistorial);
         caja("maskTiempo")->setText(QStringLiteral("99"));
     }
 

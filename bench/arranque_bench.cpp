@@ -4,8 +4,8 @@
 
 #include "apoyo.h"
 
-#include "ui/aplicacion.h"
-#include "ui/entorno.h"
+#include "ui/escritorio/aplicacion.h"
+#include "ui/escritorio/entorno.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -68,9 +68,9 @@ void informarPico(int descriptor) {
 int hijoArranque(int argc, char** argv, int descriptor) {
     QApplication aplicacion(argc, argv);
     prepararAplicacion(aplicacion);
-    frm_principal ventana(std::make_unique<EntornoEscritorio>());
-    ventana.show();
-    if (!QTest::qWaitForWindowExposed(&ventana)) {
+    const auto ventana = crearPrograma(std::make_unique<EntornoEscritorio>());
+    ventana->show();
+    if (!QTest::qWaitForWindowExposed(ventana.get())) {
         return 2;
     }
     avisar(descriptor);

@@ -2,9 +2,8 @@
 // recorded runs, both through the real window and a real SQLite file.
 #include "apoyo.h"
 
-#include "ui/frm_historial.h"
-#include "ui/historial.h"
-#include "ui/registrador_pruebas.h"
+#include "ui/historial/frm_historial.h"
+#include "ui/historial/historial.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -17,15 +16,12 @@ namespace {
 
 constexpr int kPruebasGuardadas = 10000;
 
-/// A data folder of its own whose history holds `cuantas` runs of ten texts, each with a few
-/// missed characters. Written without waiting for the disk after each run, which only the
-/// filling needs.
+/// A history file of its own that holds `cuantas` runs of ten texts, each with a few missed
+/// characters. Written without waiting for the disk after each run, which only the filling needs.
 class HistorialLleno {
 public:
-    explicit HistorialLleno(int cuantas)
-        : anterior_(qgetenv("XDG_DATA_HOME")) {
-        qputenv("XDG_DATA_HOME", datos_.path().toLocal8Bit());
-        Historial historial;
+    explicit HistorialLleno(int cuantas) {
+        Historial historial(ruta());
         (void)historial.abrir();
         QSqlQuery(QSqlDatabase::database(historial.conexion()))
             .exec(QStringLiteral("PRAGMA synchronous=OFF"));
@@ -44,27 +40,26 @@ public:
                                     QStringLiteral("texto %1.txt").arg(i % 10), r);
         }
     }
-    ~HistorialLleno() { qputenv("XDG_DATA_HOME", anterior_); }
+    QString ruta() const { return datos_.filePath(QStringLiteral("historial.sqlite")); }
 
 private:
     QTemporaryDir datos_;
-    QByteArray anterior_;
 };
 
 void BM_RegistrarPrueba(benchmark::State& state) {
     for (auto _ : state) {
         const HistorialLleno lleno(kPruebasGuardadas);
-        VentanaBanco banco;
-        auto* registrador = banco.ventana->findChild<RegistradorPruebas*>();
+        VentanaBanco banco(lleno.ruta());
         banco.iniciarCon(QStringLiteral("Una prueba corta, con algún fallo."));
         for (const QChar c : QStringLiteral("Una prxueba corxta")) {
             banco.pulsar(c);
         }
         banco.ventana->cmdDetener_Click(); // the first record opens the file
+        const PruebaTerminada terminada = banco.terminadas.back();
         Muestras registros;
         for (int i = 0; i < 20; ++i) {
             const auto inicio = std::chrono::steady_clock::now();
-            registrador->registrar(banco.ventana->sesion(), false);
+            Q_EMIT banco.ventana->pruebaTerminada(terminada);
             registros.anadir(microsDesde(inicio));
         }
         state.SetIterationTime(registros.mediana() / 1e6);
@@ -79,14 +74,14 @@ void BM_RegistrarPrueba(benchmark::State& state) {
 void BM_AbrirHistorial10000(benchmark::State& state) {
     for (auto _ : state) {
         const HistorialLleno lleno(kPruebasGuardadas);
-        VentanaBanco banco;
+        VentanaBanco banco(lleno.ruta());
         auto* boton = banco.control<QPushButton>("cmdHistorial");
         Muestras aperturas;
         for (int i = 0; i < 5; ++i) {
-            delete banco.ventana->findChild<FrmHistorial*>(); // each time a new window, as the first time
+            delete banco.ventana->findChild<frm_historial*>(); // each time a new window, as the first time
             const auto inicio = std::chrono::steady_clock::now();
             boton->click();
-            auto* frm = banco.ventana->findChild<FrmHistorial*>();
+            auto* frm = banco.ventana->findChild<frm_historial*>();
             if (frm == nullptr || !QTest::qWaitForWindowExposed(frm)) {
                 state.SkipWithError("the history window did not open");
                 return;

@@ -1,7 +1,7 @@
 #include "apoyo.h"
 #include "arranque.h"
 
-#include "ui/aplicacion.h"
+#include "ui/escritorio/aplicacion.h"
 
 #include <QApplication>
 #include <QLocale>

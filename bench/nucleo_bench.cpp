@@ -3,8 +3,8 @@
 
 #include "engine/evaluacion.h"
 #include "engine/sesion_examen.h"
-#include "ui/conversion.h"
-#include "ui/medidor_lineas_texto.h"
+#include "ui/escritorio/conversion.h"
+#include "ui/examen/medidor_lineas_texto.h"
 
 #include <benchmark/benchmark.h>
 

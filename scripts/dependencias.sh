@@ -6,12 +6,12 @@ set -euo pipefail
 paquetes=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-translations-l10n libgl-dev libxkbcommon-dev
-    qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite
+    libqt6sql6-sqlite
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
 )
 if [ "${1:-}" = "--pruebas" ]; then
-    paquetes+=(clang libclang-rt-dev desktop-file-utils appstream dpkg-dev file poppler-utils xvfb xauth xdotool)
+    paquetes+=(clang libclang-rt-dev desktop-file-utils appstream dpkg-dev file poppler-utils python3 xvfb xauth xdotool)
 fi
 
 faltan=()

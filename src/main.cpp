@@ -1,6 +1,6 @@
-#include "ui/aplicacion.h"
-#include "ui/entorno.h"
-#include "ui/frm_principal.h"
+#include "ui/escritorio/aplicacion.h"
+#include "ui/escritorio/entorno.h"
+#include "ui/programa.h"
 
 #include <QApplication>
 
@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     tecladas::prepararPlataforma();
     QApplication aplicacion(argc, argv);
     tecladas::prepararAplicacion(aplicacion);
-    tecladas::frm_principal ventana(std::make_unique<tecladas::EntornoEscritorio>());
-    ventana.show();
+    const auto ventana = tecladas::crearPrograma(std::make_unique<tecladas::EntornoEscritorio>());
+    ventana->show();
     return QApplication::exec();
 }

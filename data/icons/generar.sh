@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Regenera todos los PNG de Tecladas a partir de los dos SVG:
 #   data/icons/tecladas.svg   -> data/icons/hicolor/<N>x<N>/apps/tecladas.png
-#                                y src/ui/recursos/tecladas.png (256 px, icono de ventana)
-#   src/ui/recursos/logo.svg  -> src/ui/recursos/logo.png (1252 x 162, el doble de 626 x 81)
+#                                y src/ui/examen/recursos/tecladas.png (256 px, icono de ventana)
+#   src/ui/examen/recursos/logo.svg  -> src/ui/examen/recursos/logo.png (1252 x 162, el doble de 626 x 81)
 # Requiere rsvg-convert (paquete librsvg2-bin).
 set -euo pipefail
 
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 icono="$raiz/data/icons/tecladas.svg"
-logo="$raiz/src/ui/recursos/logo.svg"
+logo="$raiz/src/ui/examen/recursos/logo.svg"
 
 if ! command -v rsvg-convert >/dev/null 2>&1; then
     echo "generar.sh: falta rsvg-convert (apt-get install librsvg2-bin)" >&2
@@ -22,8 +22,8 @@ for n in 16 22 24 32 48 64 128 256; do
     echo "  ${n}x${n}/apps/tecladas.png"
 done
 
-cp "$raiz/data/icons/hicolor/256x256/apps/tecladas.png" "$raiz/src/ui/recursos/tecladas.png"
-echo "  src/ui/recursos/tecladas.png"
+cp "$raiz/data/icons/hicolor/256x256/apps/tecladas.png" "$raiz/src/ui/examen/recursos/tecladas.png"
+echo "  src/ui/examen/recursos/tecladas.png"
 
-rsvg-convert -w 1252 -h 162 "$logo" -o "$raiz/src/ui/recursos/logo.png"
-echo "  src/ui/recursos/logo.png"
+rsvg-convert -w 1252 -h 162 "$logo" -o "$raiz/src/ui/examen/recursos/logo.png"
+echo "  src/ui/examen/recursos/logo.png"

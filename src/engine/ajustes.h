@@ -17,6 +17,14 @@ struct AjustesMostrados {
     std::u16string_view puntMax;
 };
 
+/// The three grading thresholds as the settings hold them; a box that holds no number gives none.
+struct Umbrales {
+    std::optional<std::int16_t> minimo;
+    std::optional<std::int16_t> aprobado;
+    std::optional<std::int16_t> maximo;
+    friend bool operator==(const Umbrales&, const Umbrales&) = default;
+};
+
 /// Reads a threshold box as shown: blanks at either end are ignored and the rest must be
 /// digits. A blank box, or one with a blank between its digits, is not a number.
 std::optional<std::int16_t> leerUmbral(std::u16string_view mostrado);

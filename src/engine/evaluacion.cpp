@@ -66,6 +66,7 @@ Veredicto rechazarTecla(SesionExamen& sesion) {
         veredicto.esperado = caracterEsperado(sesion);
         // Never more than `errores`, so it stays within 16 bits.
         ++sesion.caracteresFallados[veredicto.esperado];
+        ++sesion.caracteresIntentados[veredicto.esperado];
     }
     return veredicto;
 }
@@ -102,6 +103,11 @@ Veredicto evaluarTecla(SesionExamen& sesion, char32_t tecla, bool repetir, Medid
     }
     veredicto.resultado = Veredicto::Resultado::Aceptada;
     veredicto.peso = peso;
+    // After the first accepted key only a counted error clears `ultimaCorrecta`, and that error
+    // already counted this place's attempt.
+    if (sesion.ultimaCorrecta || posicion == 0) {
+        ++sesion.caracteresIntentados[tecla];
+    }
     sesion.ultimaCorrecta = true;
 
     if (veredicto.ampliado) {

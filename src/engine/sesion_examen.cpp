@@ -15,6 +15,7 @@ void prepararEjecucion(SesionExamen& sesion, std::u16string textoReferencia) {
     sesion.textoOculto.clear();
     sesion.ultimaCorrecta = false;
     sesion.caracteresFallados.clear();
+    sesion.caracteresIntentados.clear();
     sesion.limiteAlcanzado = false;
 }
 

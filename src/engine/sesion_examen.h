@@ -43,13 +43,17 @@ struct SesionExamen {
     /// For each character the text expected where an error was counted, how many such errors it
     /// cost (a line break as 13, the code of Enter).
     std::map<char32_t, std::int16_t> caracteresFallados;
+    /// For each character, how many times the typing reached it in the text: typed right at
+    /// once, or missed (an error counted there, whatever came after it). A character's misses
+    /// never pass its attempts. Bounded by the accepted keys plus one, so 32 bits never overflow.
+    std::map<char32_t, std::int32_t> caracteresIntentados;
     /// A counter could not be incremented: the run ends at its limit.
     bool limiteAlcanzado = false;
 };
 
 /// Resets the per-run fields for a new run on `textoReferencia` (its line breaks already CR LF):
-/// counters to 0, both texts to the reference, typed text, hidden buffer and missed characters
-/// emptied, and `ultimaCorrecta` and `limiteAlcanzado` false. The settings, the constants and
+/// counters to 0, both texts to the reference, typed text, hidden buffer, missed and attempted
+/// characters emptied, and `ultimaCorrecta` and `limiteAlcanzado` false. The settings, the constants and
 /// `paginaPendiente` are not touched.
 void prepararEjecucion(SesionExamen& sesion, std::u16string textoReferencia);
 

@@ -1,5 +1,6 @@
 #include "grading/formato_csv.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -26,10 +27,31 @@ std::string numeroCsv(double valor, int decimales) {
     return texto;
 }
 
+namespace {
+
+bool esDigito(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool pareceFormula(const std::string& campo) {
+    if (campo.empty() || std::string_view("=+-@\t\r").find(campo[0]) == std::string_view::npos) {
+        return false;
+    }
+    // A negative number as numeroCsv writes one ("-30,51", "-7") stays a number.
+    const auto coma = campo.find(',');
+    const auto digitos = [&campo](std::size_t desde, std::size_t hasta) {
+        return desde < hasta && std::all_of(campo.begin() + desde, campo.begin() + hasta, esDigito);
+    };
+    return campo[0] != '-' || !digitos(1, std::min(coma, campo.size())) ||
+           (coma != std::string::npos && !digitos(coma + 1, campo.size()));
+}
+
+} // namespace
+
 std::string lineaCsv(const std::vector<std::string>& campos) {
     std::string linea;
     for (std::size_t i = 0; i < campos.size(); ++i) {
-        const std::string& campo = campos[i];
+        const std::string campo = pareceFormula(campos[i]) ? '\'' + campos[i] : campos[i];
         if (i > 0) {
             linea += ';';
         }

@@ -3,6 +3,8 @@
 #include "grading/calificacion.h"
 #include "grading/estadisticas.h"
 
+#include <algorithm>
+
 namespace tecladas {
 
 namespace {
@@ -20,6 +22,10 @@ FinPrueba comoTermino(const SesionExamen& sesion, bool repetir) {
         return FinPrueba::TextoCompletado;
     }
     return FinPrueba::Detenida;
+}
+
+bool esBlanco(char16_t c) {
+    return c <= u' ' || c == u'\u00A0' || c == u'\u2028' || c == u'\u2029';
 }
 
 } // namespace
@@ -43,7 +49,52 @@ ResumenPrueba resumirPrueba(const SesionExamen& sesion, bool repetir) {
     for (const auto& [caracter, veces] : sesion.caracteresFallados) {
         resumen.fallados.push_back({caracter, veces});
     }
+    for (const auto& [caracter, veces] : sesion.caracteresIntentados) {
+        resumen.intentados.push_back({caracter, veces});
+    }
     return resumen;
+}
+
+bool pruebaCorta(const ResumenPrueba& resumen) {
+    return resumen.segundos < 60;
+}
+
+std::string duracionMinutos(int segundos) {
+    segundos = std::max(segundos, 0);
+    const int resto = segundos % 60;
+    return std::to_string(segundos / 60) + ':' + char('0' + resto / 10) + char('0' + resto % 10);
+}
+
+std::string duracionHoras(int segundos) {
+    segundos = std::max(segundos, 0);
+    const std::string minutos = duracionMinutos(segundos % 3600);
+    return std::to_string(segundos / 3600) + (minutos.size() < 5 ? ":0" : ":") + minutos;
+}
+
+std::u16string primerasPalabras(std::u16string_view texto, std::size_t maximo) {
+    std::u16string palabras;
+    bool blanco = false;
+    // One character past the limit tells whether the text goes on; the rest is never read.
+    for (auto c = texto.begin(); c != texto.end() && palabras.size() <= maximo; ++c) {
+        if (esBlanco(*c)) {
+            blanco = !palabras.empty();
+            continue;
+        }
+        if (blanco) {
+            palabras += u' ';
+            blanco = false;
+        }
+        palabras += *c;
+    }
+    if (palabras.size() <= maximo) {
+        return palabras;
+    }
+    std::size_t corte = palabras.rfind(u' ', maximo);
+    if (corte == std::u16string::npos) {
+        // One long word: cut inside it, never between the halves of a surrogate pair.
+        corte = (palabras[maximo] & 0xFC00) == 0xDC00 ? maximo - 1 : maximo;
+    }
+    return palabras.substr(0, corte) + u'…';
 }
 
 std::uint64_t huellaTexto(std::u16string_view texto) {

@@ -3,6 +3,7 @@
 #include "engine/sesion_examen.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,13 @@ struct CaracterFallado {
     friend bool operator==(const CaracterFallado&, const CaracterFallado&) = default;
 };
 
+/// A character the text expected and how many times the run reached it, typed right or missed.
+struct CaracterIntentado {
+    char32_t caracter = 0; ///< a line break as 13, the code of Enter
+    int veces = 0;
+    friend bool operator==(const CaracterIntentado&, const CaracterIntentado&) = default;
+};
+
 /// What the history keeps of a run that has ended, besides its date and its text's name.
 struct ResumenPrueba {
     std::uint64_t huella = 0; ///< of the reference text, so runs of one text group together
@@ -39,11 +47,30 @@ struct ResumenPrueba {
     bool repetir = false;
     FinPrueba fin = FinPrueba::Detenida;
     std::vector<CaracterFallado> fallados; ///< in the order of their codes
+    /// In the order of their codes; each missed character is among them, with at least as many
+    /// attempts as misses. Empty for runs recorded before attempts were kept.
+    std::vector<CaracterIntentado> intentados;
 };
 
 /// Sums up a run that has just ended, with the repeat setting it ran with. The ending is read
 /// off the record: a counter's limit, then the time, then a completed text; otherwise a stop.
 ResumenPrueba resumirPrueba(const SesionExamen& sesion, bool repetir);
+
+/// A run that lasted under a minute: its rates are extrapolated from too few keystrokes to compare
+/// with full runs.
+bool pruebaCorta(const ResumenPrueba& resumen);
+
+/// Elapsed seconds as minutes and seconds, "m:ss" ("0:02", "10:00", "125:30").
+std::string duracionMinutos(int segundos);
+
+/// Elapsed seconds as "h:mm:ss", the form spreadsheet programs read as a duration (they read
+/// "m:ss" as hours and minutes).
+std::string duracionHoras(int segundos);
+
+/// The opening words of a text, to tell apart texts that have no name: every run of blanks and line
+/// breaks becomes one space, and a longer text is cut at the last word boundary within `maximo`
+/// characters (inside a first word longer than that) and ended by "…".
+std::u16string primerasPalabras(std::u16string_view texto, std::size_t maximo);
 
 /// A 64-bit fingerprint (FNV-1a) of a text's UTF-16 units. Equal texts give equal fingerprints.
 std::uint64_t huellaTexto(std::u16string_view texto);

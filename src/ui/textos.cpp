@@ -1,5 +1,7 @@
 #include "ui/textos.h"
 
+#include "input/causa_fallo.h"
+
 namespace tecladas::textos {
 
 QString rechazoInicio(RechazoInicio rechazo) {
@@ -39,7 +41,7 @@ QString falloLectura(FalloLectura fallo, const std::error_code& error) {
         if (error == std::errc::not_supported) {
             return archivoEspecial();
         }
-        return QString::fromLocal8Bit(error.message());
+        return archivoNoLeido() + QString::fromUtf8(causaFallo(error));
     }
     return {};
 }

@@ -71,6 +71,9 @@ inline QString archivoDemasiadoGrande() {
 inline QString archivoNoEsTexto() {
     return QStringLiteral("El archivo no es un texto: contiene caracteres nulos.");
 }
+inline QString archivoNoLeido() {
+    return QStringLiteral("No se ha podido leer el archivo: ");
+}
 inline QString archivoEspecial() {
     return QStringLiteral("El nombre elegido no es un archivo normal y no se puede leer.");
 }
@@ -90,84 +93,41 @@ inline QString impresionFallida() {
     return QStringLiteral("No se ha podido imprimir.");
 }
 
-// The history of runs.
-inline QString historialNoGuardado() {
-    return QStringLiteral("No se ha podido guardar la prueba en el historial: ");
+// Names of the grading thresholds, as the exam window's boxes and the history's chart and
+// exports call them.
+inline QString umbralMinimo() {
+    return QStringLiteral("Mínimo para puntuar");
 }
-inline QString historialNoAbierto() {
-    return QStringLiteral("No se ha podido abrir el historial: ");
+inline QString umbralAprobado() {
+    return QStringLiteral("Aprobado");
 }
-inline QString historialNoCambiado() {
-    return QStringLiteral("No se ha podido cambiar el historial: ");
+inline QString umbralMaximo() {
+    return QStringLiteral("Nota Máxima");
 }
-inline QString historialApartado(const QString& apartado) {
-    return QStringLiteral("El archivo del historial estaba dañado y no se podía leer. Se ha guardado aparte "
-                          "como «%1» y se ha empezado un historial nuevo.")
-        .arg(apartado);
-}
-inline QString sinControladorSqlite() {
-    return QStringLiteral("falta el controlador de SQLite de Qt (paquete libqt6sql6-sqlite).");
-}
-inline QString carpetaNoSeCrea(const QString& carpeta) {
-    return QStringLiteral("no se puede crear la carpeta «%1».").arg(carpeta);
-}
-inline QString historialOcupado() {
-    return QStringLiteral("el archivo del historial está ocupado por otra ventana del programa.");
-}
-inline QString historialSinPermiso(const QString& ruta) {
-    return QStringLiteral("no se puede escribir en «%1».").arg(ruta);
-}
-inline QString discoLleno() {
-    return QStringLiteral("el disco está lleno.");
-}
-inline QString historialEntradaSalida() {
-    return QStringLiteral("el disco no ha podido leer o escribir el archivo del historial.");
-}
-inline QString historialDanado() {
-    return QStringLiteral("el archivo del historial está dañado.");
-}
-inline QString historialDanadoNoApartado(const QString& ruta) {
-    return QStringLiteral("el archivo del historial «%1» está dañado y no se puede apartar.").arg(ruta);
-}
-inline QString historialMasNuevo() {
-    return QStringLiteral("el historial es de una versión más reciente de Tecladas.");
-}
+
+// The names of a run's text that is not a file.
 inline QString textoBienvenida() {
     return QStringLiteral("Texto de bienvenida");
 }
-inline QString textoPegado() {
-    return QStringLiteral("Texto pegado");
+/// A pasted text, named by its opening words.
+inline QString textoPegado(const QString& comienzo) {
+    return comienzo.isEmpty() ? QStringLiteral("Texto pegado")
+                              : QStringLiteral("Texto pegado: «%1»").arg(comienzo);
 }
-inline QString tituloHistorial() {
-    return QStringLiteral("Historial de pruebas");
-}
+
+// Printing with no printer.
 inline QString guardarComoPdf() {
     return QStringLiteral("Guardar como PDF");
 }
 inline QString filtroPdf() {
     return QStringLiteral("Documentos PDF (*.pdf)");
 }
-inline QString exportarHistorial() {
-    return QStringLiteral("Exportar historial");
-}
-inline QString filtroCsv() {
-    return QStringLiteral("Archivos CSV (*.csv)");
-}
-inline QString exportacionFallida() {
-    return QStringLiteral("No se ha podido exportar el historial: ");
-}
-inline QString preguntaBorrar(int cuantas) {
-    return cuantas == 1 ? QStringLiteral("¿Borrar del historial la prueba seleccionada?")
-                        : QStringLiteral("¿Borrar del historial las %1 pruebas seleccionadas?").arg(cuantas);
-}
-inline QString preguntaVaciar(int cuantas) {
-    return QStringLiteral("¿Borrar todo el historial? Se perderán las %1 pruebas guardadas.").arg(cuantas);
-}
 
 /// Why Start refused to begin a run, as the user reads it (one of the texts above).
 QString rechazoInicio(RechazoInicio rechazo);
 
-/// Why a file could not be read, as the user reads it; `error` is the system's reason for `Otro`.
+/// Why a file could not be read, as the user reads it, in Spanish; `error` is the system's reason
+/// for `Otro`.
 QString falloLectura(FalloLectura fallo, const std::error_code& error);
 
 /// The text the reference box shows at start-up: four paragraphs joined by CR LF.

@@ -33,9 +33,13 @@ campo() { dpkg-deb -f "$paquete" "$1"; }
 # Every library the program links, and what it reads at run time.
 dependencias=",$(campo Depends | tr -d ' '),"
 for necesaria in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6sql6 \
-    libqt6sql6-sqlite libqt6charts6 fonts-liberation qt6-translations-l10n; do
+    libqt6sql6-sqlite fonts-liberation qt6-translations-l10n; do
     [[ "$dependencias" == *",$necesaria("* || "$dependencias" == *",$necesaria,"* ]] ||
         falla "Depends lacks $necesaria: $(campo Depends)"
+done
+# The program draws its own chart: no Qt module beyond those above, nor OpenGL.
+for ajena in libqt6charts6 libqt6opengl6 libqt6openglwidgets6; do
+    [[ "$dependencias" != *",$ajena"* ]] || falla "Depends names $ajena: $(campo Depends)"
 done
 
 # Exactly these files, and nothing of the build (libraries, tests) with them.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/entorno.h"
+#include "ui/escritorio/entorno.h"
 
 #include <QPrinter>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "ui/aplicacion.h"
+#include "ui/escritorio/aplicacion.h"
 
 #include <QApplication>
 #include <QLocale>

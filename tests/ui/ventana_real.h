@@ -1,9 +1,10 @@
 #pragma once
 
 #include "entorno_prueba.h"
-#include "ui/caja_escritura.h"
-#include "ui/caja_referencia.h"
-#include "ui/frm_principal.h"
+#include "ui/examen/caja_escritura.h"
+#include "ui/examen/caja_referencia.h"
+#include "ui/examen/frm_principal.h"
+#include "ui/programa.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <vector>
 
 namespace tecladas::prueba {
 
@@ -21,10 +23,16 @@ namespace tecladas::prueba {
 /// user does: the widget tests and the benchmarks drive the window through it.
 class VentanaReal {
 public:
-    /// Creates the window and shows it; false when it never shows.
-    bool abrir() {
+    /// Creates the window and shows it; false when it never shows. With `rutaHistorial`, the whole
+    /// program: the window and the history kept in that file.
+    bool abrir(const QString& rutaHistorial = {}) {
         registro = std::make_shared<EntornoPrueba::Registro>();
-        ventana = std::make_unique<frm_principal>(std::make_unique<EntornoPrueba>(registro));
+        auto entorno = std::make_unique<EntornoPrueba>(registro);
+        ventana = rutaHistorial.isEmpty() ? std::make_unique<frm_principal>(std::move(entorno))
+                                          : crearPrograma(std::move(entorno), rutaHistorial);
+        terminadas.clear();
+        QObject::connect(ventana.get(), &frm_principal::pruebaTerminada,
+                         [this](const PruebaTerminada& prueba) { terminadas.push_back(prueba); });
         ventana->show();
         return QTest::qWaitForWindowExposed(ventana.get());
     }
@@ -86,6 +94,7 @@ public:
 
     std::shared_ptr<EntornoPrueba::Registro> registro;
     std::unique_ptr<frm_principal> ventana;
+    std::vector<PruebaTerminada> terminadas; ///< every run the window said had ended
 };
 
 } // namespace tecladas::prueba

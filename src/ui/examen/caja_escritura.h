@@ -1,0 +1,69 @@
+#pragma once
+
+#include "ui/examen/teclado.h"
+
+#include <QPlainTextEdit>
+
+class QTextBlock;
+class QTextCursor;
+
+namespace tecladas {
+
+/// The typing box. It only ever shows what the judge accepted: the user's keys, one character a
+/// key at most, go out as signals, and nothing reaches the text by any other way (paste, drop,
+/// cut, undo, delete). The window appends accepted characters with `anadirAlFinal`.
+class CajaEscritura final : public QPlainTextEdit {
+    Q_OBJECT
+    Q_DISABLE_COPY(CajaEscritura)
+
+public:
+    explicit CajaEscritura(QWidget* padre = nullptr);
+
+    /// Appends an accepted character at the end of the text, whatever the caret, and leaves
+    /// the caret after it. Enter starts a new line. The paragraph being typed is held one
+    /// wrapped line a block (see `parrafos`), so that a key lays out only the line it lands on
+    /// and repaints only what it changed.
+    void anadirAlFinal(char32_t caracter);
+
+    /// What the box holds as the user reads it: the accepted text, each Enter as "\n". Unlike
+    /// `toPlainText()`, it has no line break where a long paragraph was only split.
+    QString contenido() const;
+    /// `contenido()`, for tools that read any text box. It hides Qt's, which gives each split as a
+    /// line break: called through a QPlainTextEdit it is still Qt's.
+    QString toPlainText() const { return contenido(); }
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery consulta) const override;
+
+Q_SIGNALS:
+    /// A key was pressed, with its key code and shift state (see `teclaCancelada`). A receiver
+    /// that sets `*cancelada` keeps it from being typed.
+    void teclaPulsada(int codigoTecla, int estadoMayusculas, bool* cancelada);
+    /// One character typed, to be judged (Enter as 13).
+    void caracterEscrito(char32_t caracter);
+    /// Several characters from one key or one input-method commit, which no key types.
+    void pegadoRechazado();
+
+protected:
+    QMimeData* createMimeDataFromSelection() const override;
+    bool event(QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    void inputMethodEvent(QInputMethodEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
+    bool canInsertFromMimeData(const QMimeData* datos) const override;
+    void insertFromMimeData(const QMimeData* datos) override;
+    void contextMenuEvent(QContextMenuEvent* evento) override;
+
+private:
+    void escribir(QTextCursor& cursor, char32_t caracter);
+    /// What appending `caracter` changed on screen, in the viewport: the character and the
+    /// caret, and the line the text left when it went on to a new one; the whole box when a
+    /// line changed its height.
+    QRegion zonaCambiada(const QRect& caretAntes, const QTextCursor& cursor, char32_t caracter) const;
+    int margenDeGlifo() const;
+    void partirEnLineas(const QTextBlock& bloque);
+    void juzgar(const std::vector<char32_t>& caracteres);
+
+    Composicion composicion_;
+};
+
+} // namespace tecladas

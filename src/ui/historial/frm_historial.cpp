@@ -1,0 +1,242 @@
+#include "ui/historial/frm_historial.h"
+
+#include "grading/geometria_grafico.h"
+#include "grading/recuento_fallos.h"
+#include "ui/escritorio/destino_documento.h"
+#include "ui/escritorio/entorno.h"
+#include "ui/historial/exportacion_csv.h"
+#include "ui/historial/grafico_historial.h"
+#include "ui/historial/impresion_historial.h"
+#include "ui/historial/historial.h"
+#include "ui/historial/modelo_pruebas.h"
+#include "ui/historial/textos_historial.h"
+#include "ui_frm_historial.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QTableWidget>
+
+#include <algorithm>
+#include <map>
+
+namespace tecladas {
+
+namespace {
+
+/// The choice "all texts" in the text box; the others carry their text's fingerprint.
+constexpr qulonglong kTodosLosTextos = 0;
+
+} // namespace
+
+frm_historial::frm_historial(Historial& historial, Entorno& entorno, QWidget* padre)
+    : QWidget(padre, Qt::Window)
+    , ui_(std::make_unique<Ui::frm_historial>())
+    , historial_(historial)
+    , entorno_(entorno)
+    , modelo_(new ModeloPruebas(this)) {
+    ui_->setupUi(this);
+    // The title heads the printout and names the exported files as well.
+    setWindowTitle(textos::tituloHistorial());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    QTableView& tabla = *ui_->tablaPruebas;
+    tabla.setModel(modelo_);
+    tabla.sortByColumn(ModeloPruebas::Fecha, Qt::DescendingOrder);
+    // Fixed widths: measuring every row of a long history would make the window slow to open.
+    tabla.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tabla.verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    const QFontMetrics medidas = fontMetrics();
+    for (int columna = 0; columna < ModeloPruebas::kColumnas; ++columna) {
+        const QString muestra = columna == ModeloPruebas::Fecha   ? QStringLiteral("00/00/00 00:00")
+                                : columna == ModeloPruebas::Texto ? textos::textoBienvenida()
+                                : columna == ModeloPruebas::Final ? textos::textoCompletado()
+                                : columna == ModeloPruebas::Duracion
+                                    ? textos::duracionCorta(QStringLiteral("0:00"))
+                                    : QStringLiteral("0000,00");
+        const QString titulo = modelo_->headerData(columna, Qt::Horizontal).toString();
+        tabla.setColumnWidth(
+            columna, std::max(medidas.horizontalAdvance(muestra), medidas.horizontalAdvance(titulo)) + 16);
+    }
+    ui_->tablaFallos->verticalHeader()->setDefaultSectionSize(tabla.verticalHeader()->defaultSectionSize());
+    // The count keeps its room beside the scroll bar; the character takes what is left.
+    ui_->tablaFallos->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    ui_->tablaFallos->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    // The form's size in logical pixels outgrows the screen at large scale factors.
+    if (const QScreen* pantalla = screen()) {
+        resize(size().boundedTo(pantalla->availableGeometry().size()));
+    }
+
+    connect(ui_->cmbTexto, &QComboBox::currentIndexChanged, this, &frm_historial::mostrarTexto);
+    connect(tabla.selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &frm_historial::actualizarFallos);
+    connect(ui_->cmdBorrar, &QPushButton::clicked, this, &frm_historial::cmdBorrar_Click);
+    connect(ui_->cmdVaciar, &QPushButton::clicked, this, &frm_historial::cmdVaciar_Click);
+    connect(ui_->cmdExportar, &QPushButton::clicked, this, &frm_historial::cmdExportar_Click);
+    connect(ui_->cmdImprimir, &QPushButton::clicked, this, &frm_historial::cmdImprimir_Click);
+    connect(ui_->cmdCerrar, &QPushButton::clicked, this, &QWidget::close);
+}
+
+frm_historial::~frm_historial() = default;
+
+void frm_historial::ponerUmbrales(const Umbrales& umbrales) {
+    umbrales_ = umbrales;
+}
+
+void frm_historial::keyPressEvent(QKeyEvent* evento) {
+    // Esc reaches the window only when no control wants it (an open list takes its own).
+    if (evento->key() == Qt::Key_Escape && evento->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
+}
+
+void frm_historial::avisar(const QString& prefijo, const QString& fallo) {
+    entorno_.mostrarError(this, prefijo + fallo);
+}
+
+void frm_historial::recargar() {
+    const qulonglong elegido = ui_->cmbTexto->currentData().toULongLong();
+    modelo_->poner({}); // it points into the runs about to be replaced
+    if (const QString fallo = historial_.leer(pruebas_); !fallo.isEmpty()) {
+        avisar(textos::historialNoAbierto(), fallo);
+    }
+    // One choice a text, named as its latest run names it, newest first.
+    struct Grupo {
+        QString nombre;
+        int pruebas = 0;
+        qsizetype orden = 0;
+    };
+    std::map<std::uint64_t, Grupo> grupos;
+    for (qsizetype i = 0; i < static_cast<qsizetype>(pruebas_.size()); ++i) {
+        Grupo& g = grupos[pruebas_[static_cast<std::size_t>(i)].resumen.huella];
+        g.nombre = pruebas_[static_cast<std::size_t>(i)].texto;
+        ++g.pruebas;
+        g.orden = i;
+    }
+    std::vector<std::pair<std::uint64_t, Grupo>> lista(grupos.begin(), grupos.end());
+    std::sort(lista.begin(), lista.end(),
+              [](const auto& a, const auto& b) { return a.second.orden > b.second.orden; });
+
+    const QSignalBlocker bloqueo(ui_->cmbTexto);
+    ui_->cmbTexto->clear();
+    ui_->cmbTexto->addItem(textos::todosLosTextos(QLocale().toString(pruebas_.size())), kTodosLosTextos);
+    for (const auto& [huella, g] : lista) {
+        ui_->cmbTexto->addItem(textos::textoConPruebas(g.nombre, g.pruebas, QLocale().toString(g.pruebas)),
+                               qulonglong(huella));
+    }
+    ui_->cmbTexto->setCurrentIndex(std::max(0, ui_->cmbTexto->findData(elegido)));
+    mostrarTexto();
+}
+
+void frm_historial::mostrarTexto() {
+    const qulonglong elegido = ui_->cmbTexto->currentData().toULongLong();
+    std::vector<const PruebaGuardada*> mostradas;
+    std::vector<PruebaGrafico> dibujadas;
+    for (const PruebaGuardada& p : pruebas_) {
+        if (elegido == kTodosLosTextos || p.resumen.huella == elegido) {
+            mostradas.push_back(&p);
+            dibujadas.push_back(pruebaGrafico(p.resumen));
+        }
+    }
+    modelo_->poner(std::move(mostradas));
+    ui_->grafico->mostrar(dibujadas, umbrales_);
+    ui_->cmdVaciar->setEnabled(!pruebas_.empty());
+    for (QPushButton* b : {ui_->cmdExportar, ui_->cmdImprimir}) {
+        b->setEnabled(modelo_->rowCount() > 0);
+    }
+    actualizarFallos();
+}
+
+std::vector<const PruebaGuardada*> frm_historial::elegidas() const {
+    const QModelIndexList filas = ui_->tablaPruebas->selectionModel()->selectedRows();
+    if (filas.isEmpty()) {
+        return modelo_->pruebas();
+    }
+    std::vector<const PruebaGuardada*> lista;
+    for (const QModelIndex& fila : filas) {
+        lista.push_back(modelo_->pruebas()[static_cast<std::size_t>(fila.row())]);
+    }
+    return lista;
+}
+
+std::vector<CaracterFallado> frm_historial::masFallados() const {
+    RecuentoFallos recuento;
+    for (const PruebaGuardada* p : elegidas()) {
+        recuento.sumar(p->resumen.fallados);
+    }
+    return recuento.peores(kMasFallados);
+}
+
+void frm_historial::actualizarFallos() {
+    ui_->cmdBorrar->setEnabled(ui_->tablaPruebas->selectionModel()->hasSelection());
+    const std::vector<CaracterFallado> peores = masFallados();
+    ui_->tablaFallos->setRowCount(static_cast<int>(peores.size()));
+    for (int fila = 0; fila < static_cast<int>(peores.size()); ++fila) {
+        const CaracterFallado& f = peores[static_cast<std::size_t>(fila)];
+        ui_->tablaFallos->setItem(fila, 0, new QTableWidgetItem(textos::textoCaracter(f.caracter)));
+        auto* veces = new QTableWidgetItem(QLocale().toString(f.veces));
+        veces->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        ui_->tablaFallos->setItem(fila, 1, veces);
+    }
+}
+
+void frm_historial::cmdBorrar_Click() {
+    const QModelIndexList filas = ui_->tablaPruebas->selectionModel()->selectedRows();
+    if (filas.isEmpty() ||
+        !entorno_.preguntar(this, textos::preguntaBorrar(static_cast<int>(filas.size())))) {
+        return;
+    }
+    std::vector<qint64> ids;
+    for (const QModelIndex& fila : filas) {
+        ids.push_back(modelo_->pruebas()[static_cast<std::size_t>(fila.row())]->id);
+    }
+    if (const QString fallo = historial_.borrar(ids); !fallo.isEmpty()) {
+        avisar(textos::historialNoCambiado(), fallo);
+    }
+    recargar();
+}
+
+void frm_historial::cmdVaciar_Click() {
+    if (pruebas_.empty() ||
+        !entorno_.preguntar(this, textos::preguntaVaciar(static_cast<int>(pruebas_.size())))) {
+        return;
+    }
+    if (const QString fallo = historial_.vaciar(); !fallo.isEmpty()) {
+        avisar(textos::historialNoCambiado(), fallo);
+    }
+    recargar();
+}
+
+void frm_historial::cmdExportar_Click() {
+    const QString ruta = entorno_.elegirDestino(
+        this, textos::exportarHistorial(), rutaPropuesta(textos::tituloHistorial(), QStringLiteral("csv")),
+        textos::filtroCsv());
+    if (ruta.isEmpty()) {
+        return;
+    }
+    if (const QString fallo = exportarCsv(ruta, modelo_->pruebas()); !fallo.isEmpty()) {
+        avisar(textos::exportacionFallida(), fallo);
+    }
+}
+
+void frm_historial::cmdImprimir_Click() {
+    const std::unique_ptr<QPrinter> impresora = elegirImpresora(entorno_, this, textos::tituloHistorial());
+    if (!impresora) {
+        return;
+    }
+    const InformeHistorial informe{QDateTime::currentDateTime(), ui_->cmbTexto->currentText(), umbrales_,
+                                   ui_->tablaFallos->accessibleName(), masFallados()};
+    if (const QString fallo = imprimirHistorial(*impresora, informe, ui_->grafico->datos(), *modelo_);
+        !fallo.isEmpty()) {
+        entorno_.mostrarError(this, fallo);
+    }
+}
+
+} // namespace tecladas

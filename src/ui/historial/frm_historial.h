@@ -1,0 +1,69 @@
+#pragma once
+
+#include "engine/ajustes.h"
+#include "grading/resumen_prueba.h"
+#include "ui/historial/prueba_guardada.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+namespace tecladas {
+
+class Entorno;
+class Historial;
+class ModeloPruebas;
+
+namespace Ui {
+class frm_historial;
+}
+
+/// The window "Historial de pruebas": the chart of progress, the table of runs, the most missed
+/// characters, the choice of text, and deleting, exporting and printing the runs. Its controls
+/// are laid out in frm_historial.ui. Non-modal; it reads and changes `historial` and talks to the
+/// user through `entorno`.
+class frm_historial final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY(frm_historial)
+
+public:
+    /// How many of the most missed characters are listed.
+    static constexpr std::size_t kMasFallados = 20;
+
+    frm_historial(Historial& historial, Entorno& entorno, QWidget* padre);
+    ~frm_historial() override;
+
+    /// Today's thresholds, which the chart's legend and the printout's heading give.
+    void ponerUmbrales(const Umbrales& umbrales);
+
+public Q_SLOTS:
+    /// Reads the history again, keeping the chosen text when it still has runs.
+    void recargar();
+
+protected:
+    void keyPressEvent(QKeyEvent* evento) override;
+
+private Q_SLOTS:
+    void cmdBorrar_Click();
+    void cmdVaciar_Click();
+    void cmdExportar_Click();
+    void cmdImprimir_Click();
+
+private:
+    void mostrarTexto();
+    void actualizarFallos();
+    /// The runs the fallos list sums: the selected rows, or every row shown.
+    std::vector<const PruebaGuardada*> elegidas() const;
+    std::vector<CaracterFallado> masFallados() const;
+    void avisar(const QString& prefijo, const QString& fallo);
+
+    std::unique_ptr<Ui::frm_historial> ui_;
+    Historial& historial_;
+    Entorno& entorno_;
+    Umbrales umbrales_;
+    std::vector<PruebaGuardada> pruebas_; ///< every run, oldest first
+    ModeloPruebas* modelo_ = nullptr;
+};
+
+} // namespace tecladas

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "ui/historial/prueba_guardada.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <vector>
+
+class QSqlError;
+
+namespace tecladas {
+
+/// The history of runs: one SQLite file that every window of the program shares, each writing
+/// its run in one short transaction. The file is opened on first use, created or brought up to
+/// the current schema. Operations return an empty string, or why they failed, in Spanish.
+class Historial {
+public:
+    /// The schema this program writes, kept in the file's `user_version`.
+    static constexpr int kVersion = 2;
+
+    /// The history kept in the file at `ruta`; nothing is opened yet.
+    explicit Historial(QString ruta);
+    ~Historial();
+    Historial(const Historial&) = delete;
+    Historial& operator=(const Historial&) = delete;
+
+    /// "historial.sqlite" in the user's data folder for this program.
+    static QString rutaPredeterminada();
+    const QString& ruta() const { return ruta_; }
+    /// The Qt SQL connection this history uses, open once `abrir` has succeeded.
+    const QString& conexion() const { return conexion_; }
+
+    /// Opens the file once, creating its folder and its tables, or migrating an older schema.
+    /// A file that is not a database is moved aside (see `tomarApartado`) and a new one begun.
+    QString abrir();
+    /// Where `abrir` moved a damaged file, once; then empty.
+    QString tomarApartado();
+
+    QString guardar(const QDateTime& fecha, const QString& texto, const ResumenPrueba& resumen);
+    /// Every run, oldest first.
+    QString leer(std::vector<PruebaGuardada>& pruebas);
+    QString borrar(const std::vector<qint64>& ids);
+    QString vaciar();
+
+private:
+    QString conectar();
+    void desconectar();
+    QString prepararEsquema();
+    QString migrarDesde1();
+    QString apartar();
+    QString ejecutar(const QString& orden);
+    /// The reason of a failure in Spanish; notes when the file is not a database.
+    QString explicar(const QSqlError& error);
+    /// Why the file cannot be opened or written, in Spanish.
+    QString sinEscritura() const;
+    /// Runs `cambios` in one immediate transaction: another window waits instead of failing
+    /// half-way.
+    template <typename F> QString enTransaccion(F&& cambios);
+    /// Runs `cambios` in one write transaction on the open file, rolled back when it fails.
+    template <typename F> QString transaccion(F&& cambios);
+
+    QString ruta_;
+    QString conexion_;
+    QString apartado_;
+    bool abierta_ = false;
+    bool danado_ = false; ///< the last error said the file is not a database
+};
+
+} // namespace tecladas

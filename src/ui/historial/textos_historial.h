@@ -1,0 +1,162 @@
+#pragma once
+
+#include "engine/ajustes.h"
+#include "grading/geometria_grafico.h"
+#include "grading/resumen_prueba.h"
+#include "ui/textos.h"
+
+#include <QString>
+
+/// The history's own texts, exactly as the user reads them, in the window, the CSV file and the
+/// printout alike.
+namespace tecladas::textos {
+
+inline QString tituloHistorial() {
+    return QStringLiteral("Historial de pruebas");
+}
+
+/// What the history shows or exports of a run, a column each.
+enum class Campo {
+    Fecha,
+    Texto,
+    Minutos,
+    Segundos,
+    Duracion,
+    Aciertos,
+    Errores,
+    AciertosMin,
+    NetasMin,
+    Nota,
+    PuntMin,
+    PuntApr,
+    PuntMax,
+    Repetir,
+    Final,
+    Fallados,
+};
+/// The title of a column, the same in the table, the CSV file and the printout.
+QString tituloCampo(Campo campo);
+
+/// How long a run lasted, marked when it lasted under a minute.
+inline QString duracionCorta(const QString& duracion) {
+    return QStringLiteral("%1 (corta)").arg(duracion);
+}
+/// The thresholds a run was graded with.
+inline QString umbralesDeLaPrueba(const QString& minimo, const QString& aprobado, const QString& maximo) {
+    return QStringLiteral("%1 %2 · %3 %4 · %5 %6")
+        .arg(umbralMinimo(), minimo, umbralAprobado(), aprobado, umbralMaximo(), maximo);
+}
+
+/// How a run ended.
+QString textoFin(FinPrueba fin);
+/// A missed character: "Intro", "Espacio", "Tabulador" or itself.
+QString textoCaracter(char32_t caracter);
+
+inline QString todosLosTextos(const QString& cuantas) {
+    return QStringLiteral("Todos los textos (%1 pruebas)").arg(cuantas);
+}
+/// A text of the filter: its name and how many runs it has.
+inline QString textoConPruebas(const QString& nombre, int cuantas, const QString& cuantasEscrito) {
+    return QStringLiteral("%1 (%2 %3)")
+        .arg(nombre, cuantasEscrito, cuantas == 1 ? QStringLiteral("prueba") : QStringLiteral("pruebas"));
+}
+
+// The chart.
+inline QString ejePruebas() {
+    return QStringLiteral("Prueba");
+}
+inline QString ejeNetas() {
+    return QStringLiteral("Tecladas exactas/Min.");
+}
+inline QString serieNetas() {
+    return QStringLiteral("Tecladas exactas por minuto");
+}
+inline QString serieNetasEnMedias(qulonglong porPunto) {
+    return QStringLiteral("Tecladas exactas por minuto (media de cada %1 pruebas)").arg(porPunto);
+}
+inline QString sinPruebas() {
+    return QStringLiteral("Aún no hay pruebas");
+}
+inline QString leyendaPruebaCorta() {
+    return QStringLiteral("Prueba de menos de un minuto");
+}
+/// A threshold line: its name, and today's value when the box holds one.
+QString lineaUmbral(const QString& nombre, std::optional<std::int16_t> valor);
+
+// The printed report's heading.
+inline QString fechaInforme(const QString& fecha) {
+    return QStringLiteral("Fecha del informe: %1").arg(fecha);
+}
+inline QString filtroInforme(const QString& filtro) {
+    return QStringLiteral("Texto: %1").arg(filtro);
+}
+inline QString paginaInforme(const QString& numero) {
+    return QStringLiteral("Página %1").arg(numero);
+}
+/// "Umbrales actuales: " and each threshold with today's value.
+QString umbralesInforme(const Umbrales& umbrales);
+/// How many runs, and the best and latest net rates of those that lasted a minute or more.
+QString resumenInforme(const ResumenSerie& resumen);
+
+// Failures, and what the user is asked before runs are deleted.
+inline QString historialNoGuardado() {
+    return QStringLiteral("No se ha podido guardar la prueba en el historial: ");
+}
+inline QString historialNoAbierto() {
+    return QStringLiteral("No se ha podido abrir el historial: ");
+}
+inline QString historialNoCambiado() {
+    return QStringLiteral("No se ha podido cambiar el historial: ");
+}
+inline QString historialApartado(const QString& apartado) {
+    return QStringLiteral("El archivo del historial estaba dañado y no se podía leer. Se ha guardado aparte "
+                          "como «%1» y se ha empezado un historial nuevo.")
+        .arg(apartado);
+}
+inline QString sinControladorSqlite() {
+    return QStringLiteral("falta el controlador de SQLite de Qt (paquete libqt6sql6-sqlite).");
+}
+inline QString carpetaNoSeCrea(const QString& carpeta) {
+    return QStringLiteral("no se puede crear la carpeta «%1».").arg(carpeta);
+}
+inline QString historialOcupado() {
+    return QStringLiteral("el archivo del historial está ocupado por otra ventana del programa.");
+}
+/// `causa` is the system's reason, as `causaFallo` tells it, when there is one.
+inline QString historialSinPermiso(const QString& ruta, const QString& causa = {}) {
+    return causa.isEmpty() ? QStringLiteral("no se puede escribir en «%1».").arg(ruta)
+                           : QStringLiteral("no se puede escribir en «%1»: %2").arg(ruta, causa);
+}
+inline QString historialEntradaSalida() {
+    return QStringLiteral("el disco no ha podido leer o escribir el archivo del historial.");
+}
+inline QString historialDanado() {
+    return QStringLiteral("el archivo del historial está dañado.");
+}
+inline QString historialDanadoNoApartado(const QString& ruta) {
+    return QStringLiteral("el archivo del historial «%1» está dañado y no se puede apartar.").arg(ruta);
+}
+inline QString errorBaseDeDatos(const QString& texto) {
+    return QStringLiteral("error de la base de datos: %1.").arg(texto);
+}
+inline QString historialMasNuevo() {
+    return QStringLiteral("el historial es de una versión más reciente de Tecladas.");
+}
+inline QString exportarHistorial() {
+    return QStringLiteral("Exportar historial");
+}
+inline QString filtroCsv() {
+    return QStringLiteral("Archivos CSV (*.csv)");
+}
+inline QString exportacionFallida() {
+    return QStringLiteral("No se ha podido exportar el historial: ");
+}
+inline QString preguntaBorrar(int cuantas) {
+    return cuantas == 1 ? QStringLiteral("¿Borrar del historial la prueba seleccionada?")
+                        : QStringLiteral("¿Borrar del historial las %1 pruebas seleccionadas?").arg(cuantas);
+}
+inline QString preguntaVaciar(int cuantas) {
+    return QStringLiteral("¿Borrar todo el historial? Se perderán las %1 pruebas guardadas.").arg(cuantas);
+}
+
+} // namespace tecladas::textos

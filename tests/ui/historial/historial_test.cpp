@@ -1,0 +1,338 @@
+#include "ventana_prueba.h"
+
+#include "grading/resumen_prueba.h"
+#include "ui/escritorio/conversion.h"
+#include "ui/historial/frm_historial.h"
+#include "ui/historial/grafico_historial.h"
+#include "ui/historial/historial.h"
+#include "ui/historial/textos_historial.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <tuple>
+
+#include <unistd.h>
+
+namespace tecladas {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+/// The whole program, with a history of its own in a folder made for each test.
+class HistorialTest : public prueba::VentanaPrueba {
+protected:
+    void SetUp() override { ASSERT_TRUE(abrir(ruta())); }
+    QString ruta() const { return datos.filePath(u"historial.sqlite"_s); }
+    /// What another window of the program would read.
+    std::vector<PruebaGuardada> leidas() const {
+        Historial otra(ruta());
+        std::vector<PruebaGuardada> pruebas;
+        EXPECT_EQ(otra.leer(pruebas), QString());
+        return pruebas;
+    }
+    void pegar(const QString& referencia) {
+        QGuiApplication::clipboard()->setText(referencia);
+        texto()->selectAll();
+        texto()->paste();
+    }
+    static void guardarArchivo(const QString& ruta, const QByteArray& bytes) {
+        QFile archivo(ruta);
+        ASSERT_TRUE(archivo.open(QIODevice::WriteOnly) && archivo.write(bytes) == bytes.size());
+    }
+    QTemporaryDir datos;
+};
+
+TEST_F(HistorialTest, EveryEndingIsKeptWithItsFiguresTextAndMissedCharacters) {
+    QTemporaryDir carpeta;
+    const QString examen = carpeta.filePath(u"examen.txt"_s);
+    guardarArchivo(examen, "uno dos");
+    const struct {
+        const char* nombre;
+        QString archivo, pegado, teclas;
+        int segundos;
+        bool repetir;
+        FinPrueba fin;
+        QString texto;
+        std::vector<CaracterFallado> fallados;
+    } casos[] = {
+        // clang-format off
+        {"welcome_time_up", {}, {}, u"Esxx"_s, 60, true, FinPrueba::TiempoAgotado, textos::textoBienvenida(), {{U't', 1}}},
+        {"file_stopped", examen, {}, u"unx"_s, 3, true, FinPrueba::Detenida, u"examen.txt"_s, {{U'o', 1}}},
+        {"pasted_completed", {}, u"a\nb"_s, u"axa\nxb"_s, 3, false, FinPrueba::TextoCompletado, textos::textoPegado(u"a b"_s), {{13, 1}, {U'b', 1}}}};
+    // clang-format on
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        registro->archivoElegido = c.archivo;
+        if (!c.archivo.isEmpty()) {
+            QTest::mouseClick(boton("cmdCargar"), Qt::LeftButton);
+        }
+        if (!c.pegado.isEmpty()) {
+            pegar(c.pegado);
+        }
+        control<QCheckBox>("chkRepetirTexto")->setChecked(c.repetir);
+        iniciar();
+        escribir(c.teclas);
+        ticks(c.segundos);
+        ventana->cmdDetener_Click(); // nothing when the run has ended
+
+        const std::vector<PruebaGuardada> guardadas = leidas();
+        ASSERT_FALSE(guardadas.empty());
+        const ResumenPrueba& r = guardadas.back().resumen;
+        EXPECT_EQ(std::tuple(guardadas.back().texto, r.fin, r.fallados, r.repetir, r.minutos, r.puntMin,
+                             r.puntApr, r.puntMax),
+                  std::tuple(c.texto, c.fin, c.fallados, c.repetir, 1, 100, 280, 480));
+        EXPECT_EQ(QStringList({QString::number(r.aciertos), QString::number(r.errores),
+                               dosDecimales(r.tecladasNetasMin), dosDecimales(r.nota)}),
+                  QStringList({caja("txtAciertos")->text(), caja("txtErrores")->text(),
+                               etiqueta("lblPuntuacion")->text(), etiqueta("lblNota")->text()}));
+        EXPECT_TRUE(guardadas.back().fecha.secsTo(QDateTime::currentDateTime()) < 5);
+    }
+    // A second window of the program records beside the first and reads every run.
+    const auto segunda = crearPrograma(std::make_unique<prueba::EntornoPrueba>(registro), ruta());
+    segunda->findChild<QPushButton*>(u"cmdIniciar"_s)->click();
+    segunda->cmdDetener_Click();
+    EXPECT_EQ(leidas().size(), std::size(casos) + 1);
+    EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
+}
+
+TEST_F(HistorialTest, AFailureIsToldOnceAndADamagedFileIsMovedAsideWhole) {
+    const QString carpeta = datos.filePath(u"Tecladas/Tecladas"_s);
+    const QByteArray basura = QByteArray("esto no es una base de datos\n").repeated(200);
+    const struct {
+        const char* nombre;
+        std::function<void()> preparar;
+        QString mensaje;
+        std::size_t guardadas;
+    } casos[] = {
+        // Root writes anywhere: only another user sees the read-only folder (see como_nobody.sh).
+        // clang-format off
+        {"data_folder_blocked_by_a_file", [&] { QFile(datos.filePath(u"Tecladas"_s)).open(QIODevice::WriteOnly); }, textos::historialNoGuardado() + textos::carpetaNoSeCrea(datos.filePath(u"Tecladas/Tecladas"_s)), 0},
+        {"read_only_folder", [&] { QDir().mkpath(carpeta), QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::ExeOwner); }, geteuid() == 0 ? QString() : textos::historialNoGuardado() + textos::historialSinPermiso(carpeta + u"/historial.sqlite"_s, u"no tiene permiso para usar el archivo o su carpeta."_s), geteuid() == 0 ? 2u : 0u},
+        {"folder_in_place_of_the_file", [&] { QDir().mkpath(carpeta + u"/historial.sqlite"_s); }, textos::historialNoGuardado() + u"el nombre es el de una carpeta, no el de un archivo."_s, 0},
+        {"damaged_file", [&] { QDir().mkpath(carpeta), guardarArchivo(carpeta + u"/historial.sqlite"_s, basura); }, u"apartado"_s, 2}};
+    // clang-format on
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        QFile::setPermissions(carpeta,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QDir(datos.path()).removeRecursively();
+        QDir().mkpath(datos.path());
+        c.preparar();
+        ASSERT_TRUE(abrir(carpeta + u"/historial.sqlite"_s)); // a new program, on the folder as prepared
+        for (int prueba = 0; prueba < 2; ++prueba) {
+            iniciarCon(u"ab"_s);
+            escribir(u"ab"_s);
+            EXPECT_EQ(caja("txtAciertos")->text(), u"2"_s) << "the results stay on screen";
+        }
+        if (c.mensaje == u"apartado"_s) {
+            const QStringList apartados = QDir(carpeta).entryList({u"historial-dañado-*.sqlite"_s});
+            ASSERT_EQ(apartados.size(), 1);
+            QFile apartado(QDir(carpeta).filePath(apartados[0]));
+            ASSERT_TRUE(apartado.open(QIODevice::ReadOnly));
+            EXPECT_EQ(apartado.readAll(), basura);
+            EXPECT_EQ(registro->errores, QStringList{textos::historialApartado(apartado.fileName())});
+        } else {
+            EXPECT_EQ(registro->errores, c.mensaje.isEmpty() ? QStringList() : QStringList{c.mensaje});
+        }
+        QFile::setPermissions(carpeta,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (c.guardadas > 0) {
+            Historial otra(carpeta + u"/historial.sqlite"_s);
+            std::vector<PruebaGuardada> pruebas;
+            EXPECT_EQ(otra.leer(pruebas), QString());
+            EXPECT_EQ(pruebas.size(), c.guardadas);
+        }
+    }
+}
+
+TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
+    const QString ruta = datos.filePath(u"antiguo.sqlite"_s);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"version1"_s);
+        db.setDatabaseName(ruta);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        const QString ordenes = uR"(CREATE TABLE pruebas(id INTEGER PRIMARY KEY, fecha TEXT NOT NULL,
+            texto TEXT NOT NULL, huella TEXT NOT NULL, minutos INTEGER NOT NULL, segundos INTEGER NOT NULL,
+            aciertos INTEGER NOT NULL, errores INTEGER NOT NULL, aciertos_min REAL NOT NULL,
+            netas_min REAL NOT NULL, nota REAL NOT NULL, punt_min INTEGER NOT NULL, punt_apr INTEGER NOT NULL,
+            punt_max INTEGER NOT NULL, repetir INTEGER NOT NULL, fin INTEGER NOT NULL,
+            fallados TEXT NOT NULL DEFAULT '');
+            INSERT INTO pruebas VALUES(1, '2026-11-30T10:00:00', 'examen.txt', '00000000000000ff', 2, 120,
+            800, 40, 400, 380, 7.5, 100, 280, 480, 1, 1, '116:2 65:0 13:1');
+            PRAGMA user_version=1)"_s;
+        for (const QString& orden : ordenes.split(u';')) {
+            ASSERT_TRUE(q.exec(orden)) << orden.toStdString();
+        }
+    }
+    QSqlDatabase::removeDatabase(u"version1"_s);
+
+    Historial historial(ruta);
+    std::vector<PruebaGuardada> pruebas;
+    ASSERT_EQ(historial.leer(pruebas), QString());
+    ASSERT_EQ(pruebas.size(), 1u);
+    const ResumenPrueba& r = pruebas[0].resumen;
+    EXPECT_EQ(pruebas[0].fecha, QDateTime(QDate(2026, 11, 30), QTime(10, 0)));
+    EXPECT_EQ(std::tuple(r.huella, r.aciertos, r.tecladasNetasMin, r.nota, r.fin),
+              std::tuple(0xffu, 800, 380.0, 7.5, FinPrueba::TiempoAgotado));
+    QSqlQuery q(QSqlDatabase::database(historial.conexion()));
+    ASSERT_TRUE(q.exec(u"PRAGMA user_version"_s) && q.next());
+    EXPECT_EQ(q.value(0).toInt(), Historial::kVersion);
+    // Missed characters of a run that is gone belong to no other run.
+    ASSERT_TRUE(q.exec(u"INSERT INTO fallos VALUES(0, 65, 3)"_s));
+    ASSERT_EQ(historial.leer(pruebas), QString());
+    EXPECT_EQ(pruebas[0].resumen.fallados, (std::vector<CaracterFallado>{{13, 1}, {U't', 2}}));
+    // A file of a newer version is refused, and said so every time.
+    ASSERT_TRUE(q.exec(u"PRAGMA user_version=%1"_s.arg(Historial::kVersion + 1)));
+    Historial nuevo(ruta);
+    EXPECT_EQ(nuevo.leer(pruebas), textos::historialMasNuevo());
+    EXPECT_EQ(nuevo.leer(pruebas), textos::historialMasNuevo());
+}
+
+TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
+    Historial historial(ruta());
+    const QString formula = u"=1+1 dictado.txt"_s;
+    const std::tuple<QString, std::uint64_t, double, std::int16_t, std::vector<CaracterFallado>> pruebas[] = {
+        {formula, 1, 150.5, 75, {{U'+', 1}, {U'e', 2}}},
+        {u"b.txt"_s, 2, 380, 2, {{13, 3}, {U'e', 1}, {U'ñ', 4}}},
+        {formula, 1, 279.25, 605, {{U'-', 2}}}};
+    int dia = 1;
+    for (const auto& [texto, huella, netas, segundos, fallados] : pruebas) {
+        ResumenPrueba r;
+        std::tie(r.huella, r.tecladasNetasMin, r.segundos, r.fallados) =
+            std::tie(huella, netas, segundos, fallados);
+        // The second run lasts under a minute; the minimum to score changes before the third.
+        std::tie(r.puntMin, r.puntApr, r.puntMax) = std::tuple(dia < 3 ? 100 : 120, 280, 480);
+        ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 12, dia++), QTime(9, 0)), texto, r), QString());
+    }
+    ponerAjustes(u" 1"_s, u"120"_s, u"300"_s, u"450"_s);
+    QTest::mouseClick(boton("cmdHistorial"), Qt::LeftButton);
+    auto* frm = ventana->findChild<frm_historial*>(u"frm_historial"_s);
+    ASSERT_NE(frm, nullptr);
+    EXPECT_TRUE(frm->isVisible() && !frm->isModal() && frm->windowTitle() == textos::tituloHistorial());
+    EXPECT_LE(frm->width(), frm->screen()->availableGeometry().width()) << "capped to the screen";
+    auto* tabla = frm->findChild<QTableView*>(u"tablaPruebas"_s);
+    auto celda = [tabla](int fila, int columna) {
+        return tabla->model()->index(fila, columna).data().toString();
+    };
+    ASSERT_EQ(tabla->model()->rowCount(), 3);
+    EXPECT_EQ(celda(0, 0),
+              QLocale().toString(QDateTime(QDate(2026, 12, 3), QTime(9, 0)), QLocale::ShortFormat));
+    EXPECT_EQ(QStringList({celda(0, 7), celda(1, 3)}), QStringList({u"279,25"_s, u"0:02 (corta)"_s}))
+        << "newest first, in the Spanish format";
+    EXPECT_EQ(tabla->model()->index(0, 5).data(Qt::ToolTipRole),
+              u"Mínimo para puntuar 120 · Aprobado 280 · Nota Máxima 480"_s);
+
+    const DatosGrafico& grafico = frm->findChild<GraficoHistorial*>(u"grafico"_s)->datos();
+    QStringList lineas{grafico.serie + u':'};
+    for (const PuntoGrafico& p : grafico.geometria.puntos) {
+        lineas.last() += (p.hueco ? u" (%1)"_s : u" %1"_s).arg(p.valor);
+    }
+    for (std::size_t k = 0; k < 3; ++k) {
+        lineas << grafico.umbrales[k] + u':';
+        for (const TramoUmbral& t : grafico.geometria.umbrales[k]) {
+            lineas.last() += u" %1-%2:%3"_s.arg(t.desde).arg(t.hasta).arg(t.valor);
+        }
+    }
+    EXPECT_EQ(lineas, QStringList({u"Tecladas exactas por minuto: 150.5 (380) 279.25"_s,
+                                   u"Mínimo para puntuar (120): 0-2.5:100 2.5-4:120"_s,
+                                   u"Aprobado (300): 0-4:280"_s, u"Nota Máxima (450): 0-4:480"_s}));
+    EXPECT_EQ(grafico.geometria.x.marcas, (std::vector<double>{1, 2, 3}));
+    auto* fallos = frm->findChild<QTableWidget*>(u"tablaFallos"_s);
+    auto fallo = [fallos](int fila) {
+        return fallos->item(fila, 0)->text() + u' ' + fallos->item(fila, 1)->text();
+    };
+    EXPECT_EQ(QStringList({fallo(0), fallo(1), fallo(2)}), QStringList({u"ñ 4"_s, u"Intro 3"_s, u"e 3"_s}));
+
+    auto* eleccion = frm->findChild<QComboBox*>(u"cmbTexto"_s);
+    eleccion->setCurrentIndex(1);
+    EXPECT_EQ(eleccion->currentText(), formula + u" (2 pruebas)"_s);
+    EXPECT_EQ(tabla->model()->rowCount(), 2);
+    EXPECT_EQ(QStringList({fallo(0), fallo(1)}), QStringList({u"- 2"_s, u"e 2"_s})) << "ties in code order";
+    tabla->sortByColumn(3, Qt::AscendingOrder);
+    EXPECT_EQ(QStringList({celda(0, 3), celda(1, 3)}), QStringList({u"1:15"_s, u"10:05"_s})) << "by seconds";
+
+    QTemporaryDir salida;
+    registro->destinoElegido = salida.filePath(u"historial.csv"_s);
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdExportar"_s), Qt::LeftButton);
+    // A real CSV reader finds each field where it belongs, formulas kept as text.
+    QProcess python;
+    python.start(u"python3"_s, {u"-c"_s, uR"(import csv, sys
+for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter=';'):
+    print(len(f), f[0], f[1], f[4], f[8], f[-1], sep='|'))"_s,
+                                registro->destinoElegido});
+    ASSERT_TRUE(python.waitForFinished());
+    EXPECT_EQ(QString::fromUtf8(python.readAll()),
+              u"16|\uFEFFFecha|Texto|Duración|Teclad. exactas/Min.|Caracteres fallados\n"
+              "16|01/12/2026 09:00:00|'=1+1 dictado.txt|0:01:15|150,50|'+ (1) e (2)\n"
+              "16|03/12/2026 09:00:00|'=1+1 dictado.txt|0:10:05|279,25|'- (2)\n"_s);
+
+    registro->destinoElegido = salida.filePath(u"historial.pdf"_s);
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdImprimir"_s), Qt::LeftButton);
+    const QString pdf = registro->destinoElegido;
+    auto leerPdf = [](const QString& programa, const QStringList& argumentos) {
+        QProcess proceso;
+        proceso.start(programa, argumentos);
+        EXPECT_TRUE(proceso.waitForFinished());
+        return QString::fromUtf8(proceso.readAllStandardOutput());
+    };
+    const QString impreso = leerPdf(u"pdftotext"_s, {pdf, u"-"_s}), datosPdf = leerPdf(u"pdfinfo"_s, {pdf});
+    // Every word of the headings and the names whole, the chart as lines and no picture.
+    QStringList enteras{u"dictado.txt"_s, u"279,25"_s, u"10:05"_s};
+    for (int columna = 0; columna < tabla->model()->columnCount(); ++columna) {
+        enteras << tabla->model()->headerData(columna, Qt::Horizontal).toString().split(u' ');
+    }
+    const QStringList palabras = impreso.split(QRegularExpression(u"\\s+"_s));
+    for (const QString& palabra : enteras) {
+        EXPECT_TRUE(palabras.contains(palabra)) << palabra.toStdString() << impreso.toStdString();
+    }
+    EXPECT_TRUE(impreso.contains(textos::filtroInforme(eleccion->currentText())) &&
+                impreso.contains(u"Tecladas exactas por minuto: la mejor, 279,25"_s));
+    EXPECT_TRUE(datosPdf.contains(QRegularExpression(u"Title: +Historial de pruebas"_s)))
+        << datosPdf.toStdString();
+    EXPECT_EQ(leerPdf(u"pdfimages"_s, {u"-list"_s, pdf}).count(u'\n'), 2) << "only the list's heading";
+
+    // Access keys, then Tab in reading order, out of each table.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frm));
+    frm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frm));
+    QStringList enfocados;
+    for (const QString& teclas : u"Alt+M Alt+T Tab Tab Tab Tab Alt+R Alt+G"_s.split(u' ')) {
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(teclas));
+        enfocados << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(enfocados.join(u' '),
+              u"tablaFallos cmbTexto grafico tablaPruebas tablaFallos cmdVaciar tablaPruebas grafico"_s);
+
+    tabla->selectRow(0);
+    registro->respuesta = false;
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdBorrar"_s), Qt::LeftButton);
+    EXPECT_EQ(leidas().size(), 3u) << "No keeps them";
+    registro->respuesta = true;
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdBorrar"_s), Qt::LeftButton);
+    EXPECT_EQ(leidas().size(), 2u);
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdVaciar"_s), Qt::LeftButton);
+    EXPECT_EQ(registro->preguntas,
+              QStringList({textos::preguntaBorrar(1), textos::preguntaBorrar(1), textos::preguntaVaciar(2)}));
+    EXPECT_TRUE(leidas().empty());
+    EXPECT_EQ(tabla->model()->rowCount(), 0);
+    EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
+    QTest::keyClick(tabla, Qt::Key_Escape);
+    EXPECT_FALSE(frm->isVisible());
+}
+
+} // namespace
+} // namespace tecladas
