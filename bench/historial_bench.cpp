@@ -1,5 +1,6 @@
-// Bound 7: the history. Recording a run as it ends, and opening the history window on 10,000
-// recorded runs, both through the real window and a real SQLite file.
+// Bound 7: the history. Recording a run as it ends, opening the history window on 10,000
+// recorded runs, and ending a run with the window open on 100,000, through the real window and a
+// real SQLite file.
 #include "apoyo.h"
 
 #include "ui/historial/frm_historial.h"
@@ -98,8 +99,44 @@ void BM_AbrirHistorial10000(benchmark::State& state) {
     }
 }
 
+void BM_FinConHistorialAbierto100000(benchmark::State& state) {
+    for (auto _ : state) {
+        const HistorialLleno lleno(100000);
+        VentanaBanco banco(lleno.ruta());
+        banco.control<QPushButton>("cmdHistorial")->click();
+        auto* frm = banco.ventana->findChild<frm_historial*>();
+        if (frm == nullptr || !QTest::qWaitForWindowExposed(frm)) {
+            state.SkipWithError("the history window did not open");
+            return;
+        }
+        auto aviso = std::chrono::steady_clock::now();
+        banco.registro->alMostrar = [&aviso](const QString&) {
+            aviso = std::chrono::steady_clock::now();
+        };
+        Muestras avisos, ocupado;
+        for (int i = 0; i < 5; ++i) {
+            banco.iniciarCon(QStringLiteral("Una prueba corta."));
+            for (const QChar c : QStringLiteral("Una prxueba")) {
+                banco.pulsar(c);
+            }
+            const auto inicio = std::chrono::steady_clock::now();
+            banco.ventana->cmdDetener_Click(); // ends the run, keeps it, then says it ended
+            avisos.anadir(std::chrono::duration<double, std::micro>(aviso - inicio).count());
+            frm->repaint();
+            QCoreApplication::processEvents();
+            ocupado.anadir(microsDesde(inicio));
+        }
+        state.SetIterationTime(avisos.mediana() / 1e6);
+        state.counters["median_ms"] = avisos.mediana() / 1000;
+        anotarCota("7. end message of a run, 100000 runs, history window open (median of 5)",
+                   avisos.mediana() / 1000, 100, "ms");
+        anotarDato("7. the same, until the history window has repainted", ocupado.mediana() / 1000, "ms");
+    }
+}
+
 } // namespace
 
+BENCHMARK(BM_FinConHistorialAbierto100000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RegistrarPrueba)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AbrirHistorial10000)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 

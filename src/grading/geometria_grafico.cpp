@@ -18,7 +18,7 @@ constexpr double kAlturaMinima = 10;
 
 PruebaGrafico pruebaGrafico(const ResumenPrueba& resumen) {
     return {
-        resumen.tecladasNetasMin, {resumen.puntMin, resumen.puntApr, resumen.puntMax}, resumen.segundos < 60};
+        resumen.tecladasNetasMin, {resumen.puntMin, resumen.puntApr, resumen.puntMax}, pruebaCorta(resumen)};
 }
 
 EjeGrafico ejeRedondo(double menor, double mayor, int marcasMaximas, double pasoMinimo) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grading/resumen_prueba.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -17,9 +19,6 @@ struct PruebaProgreso {
     int aciertos = 0;
     int errores = 0;
 };
-
-/// Seconds a run must last to count in the progress figures.
-inline constexpr int kSegundosPruebaValida = 60;
 
 /// Valid runs the trend line and the recent mean take.
 inline constexpr std::size_t kPruebasRecientes = 5;

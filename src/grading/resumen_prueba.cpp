@@ -56,7 +56,7 @@ ResumenPrueba resumirPrueba(const SesionExamen& sesion, bool repetir) {
 }
 
 bool pruebaCorta(const ResumenPrueba& resumen) {
-    return resumen.segundos < 60;
+    return resumen.segundos < kSegundosPruebaValida;
 }
 
 std::string duracionMinutos(int segundos) {

@@ -59,6 +59,9 @@ ResumenPrueba resumirPrueba(const SesionExamen& sesion, bool repetir);
 /// A run that lasted under a minute: its rates are extrapolated from too few keystrokes to compare
 /// with full runs.
 bool pruebaCorta(const ResumenPrueba& resumen);
+/// A run shorter than this many seconds is short: it stays in the history but counts in no
+/// summary figure.
+inline constexpr int kSegundosPruebaValida = 60;
 
 /// Elapsed seconds as minutes and seconds, "m:ss" ("0:02", "10:00", "125:30").
 std::string duracionMinutos(int segundos);

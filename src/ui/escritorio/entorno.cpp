@@ -81,10 +81,16 @@ void mostrar(QWidget* padre, QMessageBox::Icon icono, const QString& titulo, con
 } // namespace
 
 void EntornoEscritorio::mostrarMensaje(QWidget* padre, const QString& texto) {
+    if (callado_) {
+        return qWarning("%s", qUtf8Printable(texto));
+    }
     mostrar(padre, QMessageBox::NoIcon, textos::tituloAplicacion(), texto);
 }
 
 void EntornoEscritorio::mostrarError(QWidget* padre, const QString& texto) {
+    if (callado_) {
+        return qWarning("%s", qUtf8Printable(texto));
+    }
     mostrar(padre, QMessageBox::Warning, textos::tituloError(), texto);
 }
 

@@ -41,6 +41,10 @@ public:
 /// The real desktop: Qt's message boxes and file dialog, the system beep and printer.
 class EntornoEscritorio final : public Entorno {
 public:
+    /// From now on messages go to the error output instead of a box: the program is being ended
+    /// from outside, and a box would hold up the ending or has no display to open on.
+    void callar() { callado_ = true; }
+
     void mostrarMensaje(QWidget* padre, const QString& texto) override;
     void mostrarError(QWidget* padre, const QString& texto) override;
     QString elegirArchivo(QWidget* padre, const QString& titulo, const QString& filtro) override;
@@ -50,6 +54,9 @@ public:
     bool preguntar(QWidget* padre, const QString& texto) override;
     void pitar() override;
     std::unique_ptr<QPrinter> impresoraPredeterminada() override;
+
+private:
+    bool callado_ = false;
 };
 
 } // namespace tecladas

@@ -359,12 +359,16 @@ bool frm_principal::eventFilter(QObject* objeto, QEvent* evento) {
     return QWidget::eventFilter(objeto, evento);
 }
 
-void frm_principal::closeEvent(QCloseEvent* evento) {
-    // Closing ends the program; a clock left running could still end the run behind the closed
-    // window and open its message there.
+void frm_principal::terminarPrueba() {
     if (reloj_.isActive()) {
         FinalizarPrueba();
     }
+}
+
+void frm_principal::closeEvent(QCloseEvent* evento) {
+    // Closing ends the program; a clock left running could still end the run behind the closed
+    // window and open its message there.
+    terminarPrueba();
     QWidget::closeEvent(evento);
 }
 

@@ -54,6 +54,9 @@ public Q_SLOTS:
     void cmdDetener_Click();
     /// Judges one character typed in the typing box (Enter as 13).
     void textoact_KeyPress(char32_t caracter);
+    /// Ends a run in progress as stopped, with no message: the program is being ended (the window
+    /// closed, the session ending, the program told to stop, the display lost).
+    void terminarPrueba();
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;

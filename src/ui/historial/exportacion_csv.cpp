@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -28,7 +29,9 @@ std::string entero(int valor) {
 
 QString exportarCsv(const QString& ruta, const std::vector<const PruebaGuardada*>& pruebas) {
     QSaveFile archivo(ruta);
-    if (!archivo.open(QIODevice::WriteOnly)) {
+    // Unbuffered: Qt 6.4's commit would put a cut-short file in place of the old one, and report
+    // success, when the disk fills as its buffer is written out.
+    if (!archivo.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         // Qt's Spanish texts lack some causes (a read-only disk): the system tells them.
         const std::error_code motivo = motivoSinEscritura(std::filesystem::path(ruta.toStdU16String()));
         return motivo ? QString::fromUtf8(causaFallo(motivo)) : archivo.errorString();
@@ -57,9 +60,15 @@ QString exportarCsv(const QString& ruta, const std::vector<const PruebaGuardada*
                       numeroCsv(r.nota, 2), entero(r.puntMin), entero(r.puntApr), entero(r.puntMax),
                       r.repetir ? "Sí" : "No", utf8(textos::textoFin(r.fin)), utf8(fallados.join(u' '))});
     }
+    errno = 0;
     if (archivo.write(contenido.data(), static_cast<qint64>(contenido.size())) !=
-            static_cast<qint64>(contenido.size()) ||
-        !archivo.commit()) {
+        static_cast<qint64>(contenido.size())) {
+        // Qt says nothing of a write cut short (a full disk): the system's error tells why.
+        const int motivo = errno;
+        return motivo != 0 ? QString::fromUtf8(causaFallo(std::error_code(motivo, std::generic_category())))
+                           : archivo.errorString();
+    }
+    if (!archivo.commit()) {
         return archivo.errorString();
     }
     return {};

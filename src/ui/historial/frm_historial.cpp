@@ -44,6 +44,7 @@ frm_historial::frm_historial(Historial& historial, Entorno& entorno, QWidget* pa
     // The title heads the printout and names the exported files as well.
     setWindowTitle(textos::tituloHistorial());
     setAttribute(Qt::WA_DeleteOnClose, false);
+    ponerEstado({});
 
     QTableView& tabla = *ui_->tablaPruebas;
     tabla.setModel(modelo_);
@@ -102,11 +103,37 @@ void frm_historial::avisar(const QString& prefijo, const QString& fallo) {
 }
 
 void frm_historial::recargar() {
-    const qulonglong elegido = ui_->cmbTexto->currentData().toULongLong();
     modelo_->poner({}); // it points into the runs about to be replaced
-    if (const QString fallo = historial_.leer(pruebas_); !fallo.isEmpty()) {
+    std::vector<PruebaGuardada> leidas;
+    const QString fallo = historial_.leer(leidas);
+    pruebas_.assign(std::make_move_iterator(leidas.begin()), std::make_move_iterator(leidas.end()));
+    if (const QString apartado = historial_.tomarApartado(); !apartado.isEmpty()) {
+        entorno_.mostrarError(this, textos::historialApartado(apartado));
+    }
+    if (!fallo.isEmpty()) {
         avisar(textos::historialNoAbierto(), fallo);
     }
+    ponerTextos();
+    mostrarTexto();
+}
+
+void frm_historial::anadir(const PruebaGuardada& prueba) {
+    pruebas_.push_back(prueba); // a deque: the rows' pointers stay good
+    ponerTextos();
+    const qulonglong elegido = ui_->cmbTexto->currentData().toULongLong();
+    if (elegido == kTodosLosTextos || prueba.resumen.huella == elegido) {
+        modelo_->anadir(&pruebas_.back());
+    }
+    actualizarVista();
+}
+
+void frm_historial::ponerEstado(const QString& estado) {
+    ui_->lblEstado->setText(estado);
+    ui_->lblEstado->setVisible(!estado.isEmpty()); // a screen reader reads it when there is something to say
+}
+
+void frm_historial::ponerTextos() {
+    const qulonglong elegido = ui_->cmbTexto->currentData().toULongLong();
     // One choice a text, named as its latest run names it, newest first.
     struct Grupo {
         QString nombre;
@@ -132,20 +159,28 @@ void frm_historial::recargar() {
                                qulonglong(huella));
     }
     ui_->cmbTexto->setCurrentIndex(std::max(0, ui_->cmbTexto->findData(elegido)));
-    mostrarTexto();
 }
 
 void frm_historial::mostrarTexto() {
     const qulonglong elegido = ui_->cmbTexto->currentData().toULongLong();
     std::vector<const PruebaGuardada*> mostradas;
-    std::vector<PruebaGrafico> dibujadas;
     for (const PruebaGuardada& p : pruebas_) {
         if (elegido == kTodosLosTextos || p.resumen.huella == elegido) {
             mostradas.push_back(&p);
-            dibujadas.push_back(pruebaGrafico(p.resumen));
         }
     }
     modelo_->poner(std::move(mostradas));
+    actualizarVista();
+}
+
+void frm_historial::actualizarVista() {
+    std::vector<PruebaGrafico> dibujadas;
+    const qulonglong elegido = ui_->cmbTexto->currentData().toULongLong();
+    for (const PruebaGuardada& p : pruebas_) {
+        if (elegido == kTodosLosTextos || p.resumen.huella == elegido) {
+            dibujadas.push_back(pruebaGrafico(p.resumen));
+        }
+    }
     ui_->grafico->mostrar(dibujadas, umbrales_);
     ui_->cmdVaciar->setEnabled(!pruebas_.empty());
     for (QPushButton* b : {ui_->cmdExportar, ui_->cmdImprimir}) {

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -36,6 +37,10 @@ public:
 
     /// Today's thresholds, which the chart's legend and the printout's heading give.
     void ponerUmbrales(const Umbrales& umbrales);
+    /// Adds a run just kept in the history, without reading the history again.
+    void anadir(const PruebaGuardada& prueba);
+    /// The status line: what waits to be kept in the history, and why; empty when nothing does.
+    void ponerEstado(const QString& estado);
 
 public Q_SLOTS:
     /// Reads the history again, keeping the chosen text when it still has runs.
@@ -51,7 +56,11 @@ private Q_SLOTS:
     void cmdImprimir_Click();
 
 private:
+    /// Fills the choice of text from the runs, keeping the chosen one when it still has runs.
+    void ponerTextos();
     void mostrarTexto();
+    /// Chart, buttons and missed characters, after the rows changed.
+    void actualizarVista();
     void actualizarFallos();
     /// The runs the fallos list sums: the selected rows, or every row shown.
     std::vector<const PruebaGuardada*> elegidas() const;
@@ -62,7 +71,7 @@ private:
     Historial& historial_;
     Entorno& entorno_;
     Umbrales umbrales_;
-    std::vector<PruebaGuardada> pruebas_; ///< every run, oldest first
+    std::deque<PruebaGuardada> pruebas_; ///< every run, oldest first; the rows point into it
     ModeloPruebas* modelo_ = nullptr;
 };
 

@@ -12,16 +12,22 @@
 #include <QStandardPaths>
 #include <QVariant>
 
+#include <algorithm>
 #include <atomic>
 #include <system_error>
 #include <utility>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace tecladas {
 
 namespace {
 
-/// How long a write waits for another window's transaction before it gives up.
-constexpr int kEsperaMs = 3000;
+/// How long a write waits for another window's transaction, which is short. A lock held longer
+/// is another program's: the caller tries again later rather than freeze the window meanwhile.
+constexpr int kEsperaMs = 50;
 
 // SQLite's primary result codes.
 constexpr int kPermiso = 3, kOcupado = 5, kBloqueado = 6, kSinMemoria = 7, kSoloLectura = 8,
@@ -56,6 +62,40 @@ std::vector<CaracterFallado> leerFalladosVersion1(const QString& texto) {
     return fallados;
 }
 
+/// The instant a local wall-clock time names, with the offset in force then. When clocks go back,
+/// one hour names two instants: the earlier is taken, unless it falls before `anterior`, the run
+/// kept just before (runs are kept in the order they end); then the later. A time that clocks
+/// skipped when they went forward is read with the offset in force before the change.
+QDateTime instanteLocal(const QDateTime& reloj, const QDateTime& anterior) {
+    const QDateTime comoUtc(reloj.date(), reloj.time(), Qt::UTC);
+    std::vector<QDateTime> posibles;
+    for (const int dias : {-1, 1}) {
+        const QDateTime instante = comoUtc.addSecs(-comoUtc.addDays(dias).toLocalTime().offsetFromUtc());
+        const QDateTime local = instante.toLocalTime();
+        if (local.date() == reloj.date() && local.time() == reloj.time()) {
+            posibles.push_back(instante);
+        }
+    }
+    if (posibles.empty()) {
+        return comoUtc.addSecs(-comoUtc.addDays(-1).toLocalTime().offsetFromUtc());
+    }
+    std::sort(posibles.begin(), posibles.end());
+    return posibles.front() < anterior ? posibles.back() : posibles.front();
+}
+
+/// What tells the file at `ruta` from another put at the same path; empty when there is none.
+QString identidadDe(const QString& ruta) {
+#ifdef Q_OS_UNIX
+    struct stat datos {};
+    if (::stat(QFile::encodeName(ruta).constData(), &datos) != 0) {
+        return {};
+    }
+    return QStringLiteral("%1:%2").arg(datos.st_dev).arg(datos.st_ino);
+#else
+    return QFileInfo::exists(ruta) ? ruta : QString();
+#endif
+}
+
 } // namespace
 
 Historial::Historial(QString ruta)
@@ -78,6 +118,7 @@ QString Historial::tomarApartado() {
 }
 
 QString Historial::abrir() {
+    bloqueado_ = false;
     if (abierta_) {
         return {};
     }
@@ -108,6 +149,7 @@ QString Historial::abrir() {
         return fallo;
     }
     abierta_ = true;
+    identidad_ = identidadDe(ruta_);
     return {};
 }
 
@@ -118,7 +160,8 @@ QString Historial::conectar() {
     if (!db.open()) {
         return explicar(db.lastError());
     }
-    return {};
+    // Deleted runs leave no readable text in the file.
+    return ejecutar(QStringLiteral("PRAGMA secure_delete=ON"));
 }
 
 void Historial::desconectar() {
@@ -139,7 +182,8 @@ QString Historial::explicar(const QSqlError& error) {
     switch (error.nativeErrorCode().toInt() & 0xFF) {
     case kOcupado:
     case kBloqueado:
-        return textos::historialOcupado();
+        bloqueado_ = true;
+        return textos::historialBloqueado();
     case kNoSeAbre:
     case kSoloLectura:
         return sinEscritura();
@@ -171,6 +215,25 @@ QString Historial::sinEscritura() const {
     const std::error_code motivo = motivoSinEscritura(std::filesystem::path(ruta_.toStdU16String()));
     return textos::historialSinPermiso(QDir::toNativeSeparators(ruta_),
                                        motivo ? QString::fromUtf8(causaFallo(motivo)) : QString());
+}
+
+template <typename F> QString Historial::aSalvo(F&& operacion) {
+    bloqueado_ = false;
+    // SQLite goes on writing into a file deleted under it, where no one would ever read the run.
+    if (abierta_ && identidadDe(ruta_) != identidad_) {
+        desconectar();
+        otroArchivo_ = true;
+    }
+    QString fallo = operacion();
+    if (danado_) {
+        // A damaged page shows only when it is read, maybe long after the file was opened.
+        desconectar();
+        fallo = apartar();
+        if (fallo.isEmpty()) {
+            fallo = operacion();
+        }
+    }
+    return fallo;
 }
 
 template <typename F> QString Historial::enTransaccion(F&& cambios) {
@@ -233,6 +296,9 @@ QString Historial::prepararEsquema() {
         } else if (fallo.isEmpty() && encontrada == 1) {
             fallo = migrarDesde1();
         }
+        if (fallo.isEmpty() && encontrada > 0 && encontrada < 3) {
+            fallo = migrarDesde2();
+        }
         if (fallo.isEmpty() && encontrada != kVersion) {
             fallo = ejecutar(QStringLiteral("PRAGMA user_version=%1").arg(kVersion));
         }
@@ -268,6 +334,37 @@ QString Historial::migrarDesde1() {
     return ejecutar(QStringLiteral("ALTER TABLE pruebas DROP COLUMN fallados"));
 }
 
+QString Historial::migrarDesde2() {
+    // Version 3 keeps each run's end as an instant, in UTC; older files kept local wall-clock time.
+    const QSqlDatabase db = QSqlDatabase::database(conexion_, false);
+    QSqlQuery antiguas(db);
+    antiguas.setForwardOnly(true);
+    if (!antiguas.exec(QStringLiteral("SELECT id, fecha FROM pruebas ORDER BY id"))) {
+        return explicar(antiguas.lastError());
+    }
+    std::vector<std::pair<qint64, QDateTime>> fechas;
+    while (antiguas.next()) {
+        fechas.emplace_back(antiguas.value(0).toLongLong(),
+                            QDateTime::fromString(antiguas.value(1).toString(), Qt::ISODate));
+    }
+    antiguas.finish();
+    QSqlQuery nueva(db);
+    nueva.prepare(QStringLiteral("UPDATE pruebas SET fecha = ? WHERE id = ?"));
+    QDateTime anterior;
+    for (const auto& [id, reloj] : fechas) {
+        if (!reloj.date().isValid() || !reloj.time().isValid()) {
+            continue; // kept as it was rather than lost
+        }
+        anterior = instanteLocal(reloj, anterior);
+        nueva.addBindValue(anterior.toString(Qt::ISODate));
+        nueva.addBindValue(id);
+        if (!nueva.exec()) {
+            return explicar(nueva.lastError());
+        }
+    }
+    return {};
+}
+
 QString Historial::apartar() {
     const QFileInfo info(ruta_);
     const QString sello = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
@@ -286,44 +383,54 @@ QString Historial::apartar() {
     }
     apartado_ = QDir::toNativeSeparators(destino);
     danado_ = false;
+    otroArchivo_ = true;
     return {};
 }
 
-QString Historial::guardar(const QDateTime& fecha, const QString& texto, const ResumenPrueba& r) {
-    return enTransaccion([&]() -> QString {
-        const QSqlDatabase db = QSqlDatabase::database(conexion_, false);
-        QSqlQuery prueba(db);
-        prueba.prepare(QStringLiteral(
-            "INSERT INTO pruebas(fecha, texto, huella, minutos, segundos, aciertos, errores, aciertos_min, "
-            "netas_min, nota, punt_min, punt_apr, punt_max, repetir, fin) "
-            "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        for (const QVariant& valor :
-             {QVariant(fecha.toString(Qt::ISODate)), QVariant(texto), QVariant(huellaEnTexto(r.huella)),
-              QVariant(r.minutos), QVariant(r.segundos), QVariant(r.aciertos), QVariant(r.errores),
-              QVariant(r.aciertosPorMinuto), QVariant(r.tecladasNetasMin), QVariant(r.nota),
-              QVariant(r.puntMin), QVariant(r.puntApr), QVariant(r.puntMax), QVariant(r.repetir),
-              QVariant(static_cast<int>(r.fin))}) {
-            prueba.addBindValue(valor);
-        }
-        if (!prueba.exec()) {
-            return explicar(prueba.lastError());
-        }
-        const QVariant id = prueba.lastInsertId();
-        QSqlQuery fallo(db);
-        fallo.prepare(QStringLiteral("INSERT INTO fallos(prueba, caracter, veces) VALUES(?, ?, ?)"));
-        for (const CaracterFallado& f : r.fallados) {
-            fallo.addBindValue(id);
-            fallo.addBindValue(static_cast<uint>(f.caracter));
-            fallo.addBindValue(f.veces);
-            if (!fallo.exec()) {
-                return explicar(fallo.lastError());
+QString Historial::guardar(const QDateTime& fecha, const QString& texto, const ResumenPrueba& r, qint64* id) {
+    return aSalvo([&] {
+        return enTransaccion([&]() -> QString {
+            const QSqlDatabase db = QSqlDatabase::database(conexion_, false);
+            QSqlQuery prueba(db);
+            prueba.prepare(QStringLiteral("INSERT INTO pruebas(fecha, texto, huella, minutos, segundos, "
+                                          "aciertos, errores, aciertos_min, "
+                                          "netas_min, nota, punt_min, punt_apr, punt_max, repetir, fin) "
+                                          "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            for (const QVariant& valor :
+                 {QVariant(fecha.toUTC().toString(Qt::ISODate)), QVariant(texto),
+                  QVariant(huellaEnTexto(r.huella)), QVariant(r.minutos), QVariant(r.segundos),
+                  QVariant(r.aciertos), QVariant(r.errores), QVariant(r.aciertosPorMinuto),
+                  QVariant(r.tecladasNetasMin), QVariant(r.nota), QVariant(r.puntMin), QVariant(r.puntApr),
+                  QVariant(r.puntMax), QVariant(r.repetir), QVariant(static_cast<int>(r.fin))}) {
+                prueba.addBindValue(valor);
             }
-        }
-        return {};
+            if (!prueba.exec()) {
+                return explicar(prueba.lastError());
+            }
+            const QVariant nueva = prueba.lastInsertId();
+            if (id != nullptr) {
+                *id = nueva.toLongLong();
+            }
+            QSqlQuery fallo(db);
+            fallo.prepare(QStringLiteral("INSERT INTO fallos(prueba, caracter, veces) VALUES(?, ?, ?)"));
+            for (const CaracterFallado& f : r.fallados) {
+                fallo.addBindValue(nueva);
+                fallo.addBindValue(static_cast<uint>(f.caracter));
+                fallo.addBindValue(f.veces);
+                if (!fallo.exec()) {
+                    return explicar(fallo.lastError());
+                }
+            }
+            return {};
+        });
     });
 }
 
 QString Historial::leer(std::vector<PruebaGuardada>& pruebas) {
+    return aSalvo([&] { return leerAbierto(pruebas); });
+}
+
+QString Historial::leerAbierto(std::vector<PruebaGuardada>& pruebas) {
     pruebas.clear();
     if (QString fallo = abrir(); !fallo.isEmpty()) {
         return fallo;
@@ -343,7 +450,7 @@ QString Historial::leer(std::vector<PruebaGuardada>& pruebas) {
     while (filas.next()) {
         PruebaGuardada p;
         p.id = filas.value(0).toLongLong();
-        p.fecha = QDateTime::fromString(filas.value(1).toString(), Qt::ISODate);
+        p.fecha = QDateTime::fromString(filas.value(1).toString(), Qt::ISODate).toLocalTime();
         p.texto = filas.value(2).toString();
         p.resumen.huella = filas.value(3).toString().toULongLong(nullptr, 16);
         p.resumen.minutos = corto(4);
@@ -382,28 +489,41 @@ QString Historial::leer(std::vector<PruebaGuardada>& pruebas) {
 }
 
 QString Historial::borrar(const std::vector<qint64>& ids) {
-    return enTransaccion([&]() -> QString {
-        const QSqlDatabase db = QSqlDatabase::database(conexion_, false);
-        QSqlQuery fallos(db), prueba(db);
-        fallos.prepare(QStringLiteral("DELETE FROM fallos WHERE prueba = ?"));
-        prueba.prepare(QStringLiteral("DELETE FROM pruebas WHERE id = ?"));
-        for (const qint64 id : ids) {
-            for (QSqlQuery* consulta : {&fallos, &prueba}) {
-                consulta->addBindValue(id);
-                if (!consulta->exec()) {
-                    return explicar(consulta->lastError());
+    return aSalvo([&] {
+        return olvidar(enTransaccion([&]() -> QString {
+            const QSqlDatabase db = QSqlDatabase::database(conexion_, false);
+            QSqlQuery fallos(db), prueba(db);
+            fallos.prepare(QStringLiteral("DELETE FROM fallos WHERE prueba = ?"));
+            prueba.prepare(QStringLiteral("DELETE FROM pruebas WHERE id = ?"));
+            for (const qint64 id : ids) {
+                for (QSqlQuery* consulta : {&fallos, &prueba}) {
+                    consulta->addBindValue(id);
+                    if (!consulta->exec()) {
+                        return explicar(consulta->lastError());
+                    }
                 }
             }
-        }
-        return {};
+            return {};
+        }));
     });
 }
 
 QString Historial::vaciar() {
-    return enTransaccion([&]() -> QString {
-        QString fallo = ejecutar(QStringLiteral("DELETE FROM fallos"));
-        return fallo.isEmpty() ? ejecutar(QStringLiteral("DELETE FROM pruebas")) : fallo;
+    return aSalvo([&] {
+        return olvidar(enTransaccion([&]() -> QString {
+            QString fallo = ejecutar(QStringLiteral("DELETE FROM fallos"));
+            return fallo.isEmpty() ? ejecutar(QStringLiteral("DELETE FROM pruebas")) : fallo;
+        }));
     });
+}
+
+QString Historial::olvidar(QString fallo) {
+    // The journal still holds the deleted runs' pages until they are copied back and it is emptied.
+    if (fallo.isEmpty()) {
+        QSqlQuery(QSqlDatabase::database(conexion_, false))
+            .exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    }
+    return fallo;
 }
 
 } // namespace tecladas

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 class QSqlError;
@@ -13,11 +14,13 @@ namespace tecladas {
 
 /// The history of runs: one SQLite file that every window of the program shares, each writing
 /// its run in one short transaction. The file is opened on first use, created or brought up to
-/// the current schema. Operations return an empty string, or why they failed, in Spanish.
+/// the current schema. Operations return an empty string, or why they failed, in Spanish. A file
+/// found damaged by any operation is moved aside (see `tomarApartado`) and the operation done
+/// again on a new one; a file deleted or replaced while open is opened again at its path.
 class Historial {
 public:
     /// The schema this program writes, kept in the file's `user_version`.
-    static constexpr int kVersion = 2;
+    static constexpr int kVersion = 3;
 
     /// The history kept in the file at `ruta`; nothing is opened yet.
     explicit Historial(QString ruta);
@@ -36,19 +39,35 @@ public:
     QString abrir();
     /// Where `abrir` moved a damaged file, once; then empty.
     QString tomarApartado();
+    /// Whether the history has moved on to another file since the last call, the one before
+    /// deleted, replaced or set aside: what was read of it is stale.
+    bool tomarOtroArchivo() { return std::exchange(otroArchivo_, false); }
 
-    QString guardar(const QDateTime& fecha, const QString& texto, const ResumenPrueba& resumen);
-    /// Every run, oldest first.
+    /// Keeps a run that ended at `fecha` (any time zone; kept as the instant, in UTC). Its new
+    /// number goes to `id` when given.
+    QString guardar(const QDateTime& fecha, const QString& texto, const ResumenPrueba& resumen,
+                    qint64* id = nullptr);
+    /// Every run, oldest first, its date in local time.
     QString leer(std::vector<PruebaGuardada>& pruebas);
     QString borrar(const std::vector<qint64>& ids);
     QString vaciar();
+    /// Whether the last operation failed because another program held the file's write lock: it
+    /// may well succeed a moment later.
+    bool bloqueado() const { return bloqueado_; }
 
 private:
     QString conectar();
     void desconectar();
     QString prepararEsquema();
     QString migrarDesde1();
+    QString migrarDesde2();
+    QString leerAbierto(std::vector<PruebaGuardada>& pruebas);
+    /// After runs were deleted: empties the journal, which still holds their pages.
+    QString olvidar(QString fallo);
     QString apartar();
+    /// Runs `operacion` (which opens the file itself); when it finds the file damaged, moves the
+    /// file aside and runs it again on a new one.
+    template <typename F> QString aSalvo(F&& operacion);
     QString ejecutar(const QString& orden);
     /// The reason of a failure in Spanish; notes when the file is not a database.
     QString explicar(const QSqlError& error);
@@ -64,7 +83,10 @@ private:
     QString conexion_;
     QString apartado_;
     bool abierta_ = false;
+    QString identidad_;   ///< of the file opened at `ruta_`, to notice it deleted or replaced
     bool danado_ = false; ///< the last error said the file is not a database
+    bool otroArchivo_ = false;
+    bool bloqueado_ = false;
 };
 
 } // namespace tecladas

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 
 namespace tecladas {
 
@@ -46,6 +47,15 @@ void ModeloPruebas::poner(std::vector<const PruebaGuardada*> pruebas) {
     filas_ = std::move(pruebas);
     ordenar();
     endResetModel();
+}
+
+void ModeloPruebas::anadir(const PruebaGuardada* prueba) {
+    const auto donde = std::upper_bound(filas_.begin(), filas_.end(), prueba,
+                                        [this](auto* a, auto* b) { return antes(a, b); });
+    const int fila = static_cast<int>(donde - filas_.begin());
+    beginInsertRows({}, fila, fila);
+    filas_.insert(donde, prueba);
+    endInsertRows();
 }
 
 int ModeloPruebas::rowCount(const QModelIndex& padre) const {
@@ -130,25 +140,24 @@ void ModeloPruebas::sort(int columna, Qt::SortOrder orden) {
 }
 
 void ModeloPruebas::ordenar() {
-    const int columna = columnaOrden_;
-    auto menor = [columna](const PruebaGuardada* a, const PruebaGuardada* b) {
-        if (columna == Texto || columna == Final) {
-            const int c = columna == Texto
-                              ? QString::localeAwareCompare(a->texto, b->texto)
-                              : static_cast<int>(a->resumen.fin) - static_cast<int>(b->resumen.fin);
-            if (c != 0) {
-                return c < 0;
-            }
-        } else if (numero(*a, columna) != numero(*b, columna)) {
-            return numero(*a, columna) < numero(*b, columna);
-        }
-        return a->id < b->id;
-    };
-    if (orden_ == Qt::AscendingOrder) {
-        std::sort(filas_.begin(), filas_.end(), menor);
-    } else {
-        std::sort(filas_.begin(), filas_.end(), [&menor](auto* a, auto* b) { return menor(b, a); });
+    std::sort(filas_.begin(), filas_.end(), [this](auto* a, auto* b) { return antes(a, b); });
+}
+
+bool ModeloPruebas::antes(const PruebaGuardada* a, const PruebaGuardada* b) const {
+    if (orden_ == Qt::DescendingOrder) {
+        std::swap(a, b);
     }
+    const int columna = columnaOrden_;
+    if (columna == Texto || columna == Final) {
+        const int c = columna == Texto ? QString::localeAwareCompare(a->texto, b->texto)
+                                       : static_cast<int>(a->resumen.fin) - static_cast<int>(b->resumen.fin);
+        if (c != 0) {
+            return c < 0;
+        }
+    } else if (numero(*a, columna) != numero(*b, columna)) {
+        return numero(*a, columna) < numero(*b, columna);
+    }
+    return a->id < b->id;
 }
 
 } // namespace tecladas

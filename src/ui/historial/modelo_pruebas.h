@@ -34,6 +34,8 @@ public:
 
     /// Replaces the rows, kept in the order last chosen.
     void poner(std::vector<const PruebaGuardada*> pruebas);
+    /// Adds one row, where the order last chosen puts it.
+    void anadir(const PruebaGuardada* prueba);
     /// The runs in the order the rows show them.
     const std::vector<const PruebaGuardada*>& pruebas() const { return filas_; }
 
@@ -45,6 +47,8 @@ public:
 
 private:
     void ordenar();
+    /// Whether `a` comes before `b` in the order last chosen.
+    bool antes(const PruebaGuardada* a, const PruebaGuardada* b) const;
 
     std::vector<const PruebaGuardada*> filas_;
     int columnaOrden_ = Fecha;

@@ -119,13 +119,29 @@ inline QString sinControladorSqlite() {
 inline QString carpetaNoSeCrea(const QString& carpeta) {
     return QStringLiteral("no se puede crear la carpeta «%1».").arg(carpeta);
 }
-inline QString historialOcupado() {
-    return QStringLiteral("el archivo del historial está ocupado por otra ventana del programa.");
+inline QString historialBloqueado() {
+    return QStringLiteral("el archivo del historial está bloqueado por otro programa.");
 }
 /// `causa` is the system's reason, as `causaFallo` tells it, when there is one.
 inline QString historialSinPermiso(const QString& ruta, const QString& causa = {}) {
     return causa.isEmpty() ? QStringLiteral("no se puede escribir en «%1».").arg(ruta)
                            : QStringLiteral("no se puede escribir en «%1»: %2").arg(ruta, causa);
+}
+/// Said after why a run could not be kept, the first time in a session.
+inline QString pruebaPendiente() {
+    return QStringLiteral(" La prueba queda pendiente y se volverá a intentar guardar.");
+}
+/// How many runs wait to be kept in the history.
+inline QString pruebasPendientes(int cuantas) {
+    return cuantas == 1 ? QStringLiteral("1 prueba pendiente de guardar")
+                        : QStringLiteral("%1 pruebas pendientes de guardar").arg(cuantas);
+}
+/// Said on leaving when runs could be kept neither in the history nor in its pending file.
+inline QString pruebasPerdidas(int cuantas) {
+    return (
+        cuantas == 1
+            ? QStringLiteral("Una prueba no se ha podido guardar y se perderá al salir: ")
+            : QStringLiteral("%1 pruebas no se han podido guardar y se perderán al salir: ").arg(cuantas));
 }
 inline QString historialEntradaSalida() {
     return QStringLiteral("el disco no ha podido leer o escribir el archivo del historial.");

@@ -1,6 +1,7 @@
 #include "ventana_prueba.h"
 
 #include "grading/resumen_prueba.h"
+#include "input/causa_fallo.h"
 #include "ui/escritorio/conversion.h"
 #include "ui/historial/frm_historial.h"
 #include "ui/historial/grafico_historial.h"
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -21,9 +23,12 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <ctime>
 #include <functional>
 #include <tuple>
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace tecladas {
@@ -37,8 +42,8 @@ protected:
     void SetUp() override { ASSERT_TRUE(abrir(ruta())); }
     QString ruta() const { return datos.filePath(u"historial.sqlite"_s); }
     /// What another window of the program would read.
-    std::vector<PruebaGuardada> leidas() const {
-        Historial otra(ruta());
+    std::vector<PruebaGuardada> leidas(const QString& archivo = {}) const {
+        Historial otra(archivo.isEmpty() ? ruta() : archivo);
         std::vector<PruebaGuardada> pruebas;
         EXPECT_EQ(otra.leer(pruebas), QString());
         return pruebas;
@@ -108,54 +113,105 @@ TEST_F(HistorialTest, EveryEndingIsKeptWithItsFiguresTextAndMissedCharacters) {
     EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
 }
 
-TEST_F(HistorialTest, AFailureIsToldOnceAndADamagedFileIsMovedAsideWhole) {
-    const QString carpeta = datos.filePath(u"Tecladas/Tecladas"_s);
-    const QByteArray basura = QByteArray("esto no es una base de datos\n").repeated(200);
+TEST_F(HistorialTest, AFailureIsToldOnceAndItsRunsWaitUntilTheyCanBeKeptADamagedFileGoingAsideWhole) {
+    const QString carpeta = datos.filePath(u"Tecladas/Tecladas"_s),
+                  archivo = carpeta + u"/historial.sqlite"_s;
+    const auto danarPagina = [&] { // header and tables sound, the page of the runs damaged
+        ASSERT_EQ(Historial(archivo).guardar(QDateTime::currentDateTime(), u"a.txt"_s, {}), QString());
+        QFile danado(archivo);
+        ASSERT_TRUE(danado.open(QIODevice::ReadWrite) && danado.seek(4096) &&
+                    danado.write(QByteArray(64, 'Z')));
+    };
+    const QFileDevice::Permissions soloLectura = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    const bool root = geteuid() == 0; // root writes anywhere: see como_nobody.sh
     const struct {
         const char* nombre;
-        std::function<void()> preparar;
+        std::function<void()> preparar, reparar;
         QString mensaje;
-        std::size_t guardadas;
+        std::size_t guardadas; ///< after a restart, the fault mended
     } casos[] = {
-        // Root writes anywhere: only another user sees the read-only folder (see como_nobody.sh).
         // clang-format off
-        {"data_folder_blocked_by_a_file", [&] { QFile(datos.filePath(u"Tecladas"_s)).open(QIODevice::WriteOnly); }, textos::historialNoGuardado() + textos::carpetaNoSeCrea(datos.filePath(u"Tecladas/Tecladas"_s)), 0},
-        {"read_only_folder", [&] { QDir().mkpath(carpeta), QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::ExeOwner); }, geteuid() == 0 ? QString() : textos::historialNoGuardado() + textos::historialSinPermiso(carpeta + u"/historial.sqlite"_s, u"no tiene permiso para usar el archivo o su carpeta."_s), geteuid() == 0 ? 2u : 0u},
-        {"folder_in_place_of_the_file", [&] { QDir().mkpath(carpeta + u"/historial.sqlite"_s); }, textos::historialNoGuardado() + u"el nombre es el de una carpeta, no el de un archivo."_s, 0},
-        {"damaged_file", [&] { QDir().mkpath(carpeta), guardarArchivo(carpeta + u"/historial.sqlite"_s, basura); }, u"apartado"_s, 2}};
+        {"data_folder_blocked_by_a_file", [&] { QFile(datos.filePath(u"Tecladas"_s)).open(QIODevice::WriteOnly); }, [&] { QFile::remove(datos.filePath(u"Tecladas"_s)); }, textos::carpetaNoSeCrea(carpeta), 1},
+        {"read_only_folder", [&] { QDir().mkpath(carpeta), QFile::setPermissions(carpeta, soloLectura); }, [&] { QFile::setPermissions(carpeta, soloLectura | QFileDevice::WriteOwner); }, root ? QString() : textos::historialSinPermiso(archivo, u"no tiene permiso para usar el archivo o su carpeta."_s), root ? 3u : 1u},
+        {"history_is_a_folder", [&] { QDir().mkpath(archivo); }, [&] { QDir().rmdir(archivo); }, u"el nombre es el de una carpeta, no el de un archivo."_s, 3},
+        {"damaged_header", [&] { QDir().mkpath(carpeta), guardarArchivo(archivo, QByteArray(5000, 'x')); }, [] {}, u"apartado"_s, 3},
+        {"damaged_data_page", [&] { QDir().mkpath(carpeta), danarPagina(); }, [] {}, u"apartado"_s, 3}};
     // clang-format on
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
-        QFile::setPermissions(carpeta,
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QDir(datos.path()).removeRecursively();
         QDir().mkpath(datos.path());
         c.preparar();
-        ASSERT_TRUE(abrir(carpeta + u"/historial.sqlite"_s)); // a new program, on the folder as prepared
+        QFile danado(archivo);
+        const QByteArray antes = danado.open(QIODevice::ReadOnly) ? danado.readAll() : QByteArray();
+        ASSERT_TRUE(abrir(archivo));
         for (int prueba = 0; prueba < 2; ++prueba) {
             iniciarCon(u"ab"_s);
             escribir(u"ab"_s);
             EXPECT_EQ(caja("txtAciertos")->text(), u"2"_s) << "the results stay on screen";
         }
+        QString mensaje = textos::historialNoGuardado() + c.mensaje + textos::pruebaPendiente();
         if (c.mensaje == u"apartado"_s) {
             const QStringList apartados = QDir(carpeta).entryList({u"historial-dañado-*.sqlite"_s});
             ASSERT_EQ(apartados.size(), 1);
             QFile apartado(QDir(carpeta).filePath(apartados[0]));
-            ASSERT_TRUE(apartado.open(QIODevice::ReadOnly));
-            EXPECT_EQ(apartado.readAll(), basura);
-            EXPECT_EQ(registro->errores, QStringList{textos::historialApartado(apartado.fileName())});
-        } else {
-            EXPECT_EQ(registro->errores, c.mensaje.isEmpty() ? QStringList() : QStringList{c.mensaje});
+            EXPECT_TRUE(apartado.open(QIODevice::ReadOnly) && apartado.readAll() == antes);
+            mensaje = textos::historialApartado(apartado.fileName());
         }
-        QFile::setPermissions(carpeta,
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        if (c.guardadas > 0) {
-            Historial otra(carpeta + u"/historial.sqlite"_s);
-            std::vector<PruebaGuardada> pruebas;
-            EXPECT_EQ(otra.leer(pruebas), QString());
-            EXPECT_EQ(pruebas.size(), c.guardadas);
+        EXPECT_EQ(registro->errores, c.mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+        const std::vector<PruebaTerminada> primeras = terminadas;
+        ventana.reset(); // leaving: the runs not kept stay in the pending file, if it can be written
+        c.reparar();
+        ASSERT_TRUE(abrir(archivo));
+        iniciarCon(u"b"_s);
+        escribir(u"b"_s);
+        const std::vector<PruebaGuardada> pruebas = leidas(archivo);
+        ASSERT_EQ(pruebas.size(), c.guardadas);
+        EXPECT_EQ(QDir(carpeta).entryList({u"*pendientes*"_s}), QStringList()) << "none to keep twice";
+        for (std::size_t i = 0; i + 1 < c.guardadas; ++i) {
+            const ResumenPrueba &r = pruebas[i].resumen, &t = primeras[i].resumen;
+            EXPECT_EQ(std::tuple(pruebas[i].fecha.toSecsSinceEpoch(), r.huella, r.aciertos, r.segundos,
+                                 r.nota, r.fin),
+                      std::tuple(primeras[i].fecha.toSecsSinceEpoch(), t.huella, t.aciertos, t.segundos,
+                                 t.nota, t.fin));
         }
     }
+}
+
+TEST_F(HistorialTest, AFileDeletedOrLockedWhileOpenLosesNoRunAndTheWindowAddsRunsWithoutReadingAgain) {
+    iniciarCon(u"ab"_s);
+    escribir(u"ab"_s);
+    QTest::mouseClick(boton("cmdHistorial"), Qt::LeftButton);
+    auto* frm = ventana->findChild<frm_historial*>(u"frm_historial"_s);
+    auto* estado = frm->findChild<QLabel*>(u"lblEstado"_s);
+    auto* tabla = frm->findChild<QTableView*>(u"tablaPruebas"_s);
+    for (const QString& sufijo : {u""_s, u"-wal"_s, u"-shm"_s}) {
+        QFile::remove(ruta() + sufijo);
+    }
+    iniciarCon(u"ab"_s);
+    escribir(u"ab"_s);
+    EXPECT_EQ(leidas().size(), 1u) << "in a new file";
+    EXPECT_EQ(tabla->model()->rowCount(), 1) << "the window shows the new file";
+
+    // Another program holds the write lock, and writes a run meanwhile.
+    QSqlDatabase otra = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"otra"_s);
+    otra.setDatabaseName(ruta());
+    QSqlQuery q(otra);
+    ASSERT_TRUE(otra.open() && q.exec(u"BEGIN IMMEDIATE"_s));
+    ASSERT_TRUE(q.exec(
+        u"INSERT INTO pruebas SELECT id + 100, fecha, texto, huella, minutos, segundos, aciertos, "
+        "errores, aciertos_min, netas_min, nota, punt_min, punt_apr, punt_max, repetir, fin FROM pruebas"_s));
+    iniciarCon(u"ab"_s);
+    escribir(u"ab"_s);
+    EXPECT_EQ(estado->text(), textos::pruebasPendientes(1) + u": "_s + textos::historialBloqueado());
+    ASSERT_TRUE(q.exec(u"COMMIT"_s));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tabla->model()->rowCount() == 2; }));
+    EXPECT_EQ(leidas().size(), 3u) << "the window added its own run only";
+    EXPECT_EQ(QDir(datos.path()).entryList({u"*pendientes*"_s}), QStringList());
+    EXPECT_EQ(estado->text(), QString());
+    EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
+    q.finish();
+    otra.close();
 }
 
 TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
@@ -200,6 +256,47 @@ TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
     Historial nuevo(ruta);
     EXPECT_EQ(nuevo.leer(pruebas), textos::historialMasNuevo());
     EXPECT_EQ(nuevo.leer(pruebas), textos::historialMasNuevo());
+}
+
+TEST_F(HistorialTest, AFileOfTheSecondVersionHasItsLocalTimesTurnedIntoInstants) {
+    const auto restaurar = qScopeGuard([zona = qgetenv("TZ")] {
+        zona.isNull() ? qunsetenv("TZ") : qputenv("TZ", zona);
+        tzset();
+    });
+    qputenv("TZ", "Europe/Madrid");
+    tzset();
+    const std::pair<QString, QString> fechas[] = {
+        {u"2026-10-25T01:50:00"_s, u"2026-10-24T23:50:00Z"_s}, // summer time
+        {u"2026-10-25T02:30:00"_s, u"2026-10-25T00:30:00Z"_s}, // the hour repeated as clocks go back
+        {u"2026-10-25T02:10:00"_s, u"2026-10-25T01:10:00Z"_s}, // ... its second time: after the run before
+        {u"2026-12-07T11:15:00"_s, u"2026-12-07T10:15:00Z"_s}, // winter time
+        {u"2027-03-28T02:30:00"_s, u"2027-03-28T01:30:00Z"_s}, // an hour skipped as clocks go forward
+        {u"ayer"_s, u"ayer"_s}};
+    const QString archivo = datos.filePath(u"version2.sqlite"_s);
+    QStringList esperadas, guardadas;
+    {
+        Historial historial(archivo); // the tables of the second version are those of the third
+        ASSERT_EQ(historial.abrir(), QString());
+        QSqlQuery q(QSqlDatabase::database(historial.conexion()));
+        for (const auto& [local, utc] : fechas) {
+            esperadas << utc;
+            ASSERT_TRUE(q.exec(
+                u"INSERT INTO pruebas VALUES(NULL, '%1', 'a', '1', 1, 60, 1, 0, 1, 1, 0, 1, 2, 3, 1, 1)"_s
+                    .arg(local)));
+        }
+        ASSERT_TRUE(q.exec(u"PRAGMA user_version=2"_s));
+    }
+    Historial historial(archivo);
+    ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 7, 1), QTime(12, 0)), u"b"_s, {}), QString());
+    QSqlQuery q(QSqlDatabase::database(historial.conexion()));
+    ASSERT_TRUE(q.exec(u"SELECT fecha FROM pruebas ORDER BY id"_s));
+    while (q.next()) {
+        guardadas << q.value(0).toString();
+    }
+    EXPECT_EQ(guardadas.join(u' '), (esperadas << u"2026-07-01T10:00:00Z"_s).join(u' '));
+    std::vector<PruebaGuardada> pruebas;
+    ASSERT_EQ(historial.leer(pruebas), QString());
+    EXPECT_EQ(pruebas[2].fecha.time(), QTime(2, 10)) << "shown in local time";
 }
 
 TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
@@ -279,6 +376,30 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
               u"16|\uFEFFFecha|Texto|Duración|Teclad. exactas/Min.|Caracteres fallados\n"
               "16|01/12/2026 09:00:00|'=1+1 dictado.txt|0:01:15|150,50|'+ (1) e (2)\n"
               "16|03/12/2026 09:00:00|'=1+1 dictado.txt|0:10:05|279,25|'- (2)\n"_s);
+#ifdef Q_OS_UNIX
+    {
+        // The disk fills as the file is written out: said, and the earlier export left whole.
+        QFile csv(registro->destinoElegido);
+        ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+        const QByteArray antes = csv.readAll();
+        csv.close();
+        rlimit limite{}, tope{};
+        getrlimit(RLIMIT_FSIZE, &limite);
+        tope = limite;
+        tope.rlim_cur = 64;
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &tope);
+        QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdExportar"_s), Qt::LeftButton);
+        setrlimit(RLIMIT_FSIZE, &limite);
+        ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+        EXPECT_EQ(csv.readAll(), antes);
+        EXPECT_EQ(
+            registro->errores,
+            QStringList(textos::exportacionFallida() +
+                        QString::fromUtf8(causaFallo(std::make_error_code(std::errc::file_too_large)))));
+        registro->errores.clear();
+    }
+#endif
 
     registro->destinoElegido = salida.filePath(u"historial.pdf"_s);
     QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdImprimir"_s), Qt::LeftButton);
@@ -329,6 +450,11 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
               QStringList({textos::preguntaBorrar(1), textos::preguntaBorrar(1), textos::preguntaVaciar(2)}));
     EXPECT_TRUE(leidas().empty());
     EXPECT_EQ(tabla->model()->rowCount(), 0);
+    for (const QString& sufijo : {u""_s, u"-wal"_s}) {
+        QFile archivo(ruta() + sufijo);
+        EXPECT_TRUE(archivo.open(QIODevice::ReadOnly) && !archivo.readAll().contains("b.txt"))
+            << "nothing readable";
+    }
     EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
     QTest::keyClick(tabla, Qt::Key_Escape);
     EXPECT_FALSE(frm->isVisible());
