@@ -18,7 +18,8 @@ namespace {
 constexpr int kPruebasGuardadas = 10000;
 
 /// A history file of its own that holds `cuantas` runs of ten texts, each with a few missed
-/// characters. Written without waiting for the disk after each run, which only the filling needs.
+/// characters and the attempts of some thirty. Written without waiting for the disk after each
+/// run, which only the filling needs.
 class HistorialLleno {
 public:
     explicit HistorialLleno(int cuantas) {
@@ -36,7 +37,13 @@ public:
             r.tecladasNetasMin = (r.aciertos - r.errores) / 10.0;
             r.aciertosPorMinuto = r.aciertos / 10.0;
             r.nota = 5;
-            r.fallados = {{U'a' + static_cast<char32_t>(i % 26), 1 + i % 3}, {13, 1}, {U'ñ', 2}};
+            r.fallados = {{13, 1}, {U'a' + static_cast<char32_t>(i % 26), 1 + i % 3}, {U'ñ', 2}};
+            // A text's worth of characters reached, as a run of ten minutes has them.
+            r.intentados = {{13, 8}, {U' ', 300}, {U',', 20}, {U'.', 15}};
+            for (char32_t c = U'a'; c <= U'z'; ++c) {
+                r.intentados.push_back({c, 40});
+            }
+            r.intentados.push_back({U'ñ', 12});
             (void)historial.guardar(QDateTime::currentDateTime().addSecs(i - cuantas),
                                     QStringLiteral("texto %1.txt").arg(i % 10), r);
         }

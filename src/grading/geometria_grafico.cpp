@@ -1,9 +1,11 @@
 #include "grading/geometria_grafico.h"
 
+#include "grading/progreso.h"
 #include "grading/resumen_prueba.h"
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace tecladas {
 
@@ -16,9 +18,11 @@ constexpr double kAlturaMinima = 10;
 
 } // namespace
 
-PruebaGrafico pruebaGrafico(const ResumenPrueba& resumen) {
-    return {
-        resumen.tecladasNetasMin, {resumen.puntMin, resumen.puntApr, resumen.puntMax}, pruebaCorta(resumen)};
+PruebaGrafico pruebaGrafico(const ResumenPrueba& resumen, std::int64_t dia) {
+    return {resumen.tecladasNetasMin,
+            {resumen.puntMin, resumen.puntApr, resumen.puntMax},
+            pruebaCorta(resumen),
+            dia};
 }
 
 EjeGrafico ejeRedondo(double menor, double mayor, int marcasMaximas, double pasoMinimo) {
@@ -54,47 +58,99 @@ double posicionEnEje(const EjeGrafico& eje, double valor, double origen, double 
     return origen + (valor - eje.desde) / (eje.hasta - eje.desde) * longitud;
 }
 
-GeometriaGrafico geometriaGrafico(const std::vector<PruebaGrafico>& pruebas, std::size_t puntosMaximos) {
+GeometriaGrafico geometriaGrafico(const std::vector<PruebaGrafico>& pruebas, std::size_t puntosMaximos,
+                                  VistaGrafico vista) {
     GeometriaGrafico g;
-    const auto cuantas = static_cast<double>(pruebas.size());
-    // The ticks on whole runs only, and none on the empty run 0 at the axis' start.
-    g.x = ejeRedondo(1, std::max(cuantas, 1.0), kMarcasX, 1);
-    std::erase_if(g.x.marcas, [cuantas](double m) { return m < 1 || m > cuantas; });
+    g.vista = vista;
+    const std::size_t n = pruebas.size();
+    // Each day with runs takes one unit of the axis; its runs share it evenly, in their order.
+    struct Dia {
+        std::size_t orden = 0, pruebas = 0, vistas = 0, desde = 0, hasta = 0;
+    };
+    std::map<std::int64_t, Dia> dias;
+    for (std::size_t i = 0; i < n; ++i) {
+        Dia& d = dias[pruebas[i].dia];
+        d.desde = d.pruebas++ == 0 ? i : d.desde;
+        d.hasta = i + 1;
+    }
+    std::vector<std::int64_t> orden;
+    for (auto& [dia, d] : dias) {
+        d.orden = orden.size();
+        orden.push_back(dia);
+    }
+    std::vector<double> xs(n);
+    std::vector<PruebaProgreso> progreso(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        Dia& d = dias[pruebas[i].dia];
+        xs[i] = static_cast<double>(d.orden) +
+                (static_cast<double>(d.vistas++) + 0.5) / static_cast<double>(d.pruebas);
+        progreso[i] = {pruebas[i].dia, pruebas[i].netas, pruebas[i].corta ? 0 : kSegundosPruebaValida, 0, 0};
+    }
     g.x.desde = 0;
-    g.x.hasta = cuantas + 1;
-
-    double menor = 0, mayor = 0;
-    g.porPunto = std::max<std::size_t>(
-        1, puntosMaximos == 0 ? pruebas.size() : (pruebas.size() + puntosMaximos - 1) / puntosMaximos);
-    for (std::size_t inicio = 0; inicio < pruebas.size(); inicio += g.porPunto) {
-        const std::size_t fin = std::min(pruebas.size(), inicio + g.porPunto);
-        // Short runs make a point of their own only when the group has no other run.
-        const bool todasCortas = std::all_of(pruebas.begin() + static_cast<std::ptrdiff_t>(inicio),
-                                             pruebas.begin() + static_cast<std::ptrdiff_t>(fin),
-                                             [](const PruebaGrafico& p) { return p.corta; });
-        double suma = 0, sumadas = 0;
-        for (std::size_t i = inicio; i < fin; ++i) {
-            if (todasCortas || !pruebas[i].corta) {
-                suma += pruebas[i].netas;
-                ++sumadas;
-            }
-        }
-        // Runs are numbered from 1: the group's middle is the mean of its first and last numbers.
-        const double medio = (static_cast<double>(inicio + 1) + static_cast<double>(fin)) / 2;
-        g.puntos.push_back({medio, suma / sumadas, todasCortas});
-        menor = std::min(menor, suma / sumadas);
-        mayor = std::max(mayor, suma / sumadas);
+    g.x.hasta = std::max<double>(1, static_cast<double>(orden.size()));
+    const std::size_t pasoMarcas = (orden.size() + kMarcasX - 1) / kMarcasX;
+    for (std::size_t k = 0; k < orden.size(); k += pasoMarcas) {
+        g.x.marcas.push_back(static_cast<double>(k) + 0.5);
+        g.diasMarcas.push_back(orden[k]);
     }
 
+    const std::size_t maximo = puntosMaximos == 0 ? std::max<std::size_t>(n, 1) : puntosMaximos;
+    g.porPunto = std::max<std::size_t>(1, (n + maximo - 1) / maximo);
+    if (vista == VistaGrafico::Pruebas) {
+        for (std::size_t inicio = 0; inicio < n; inicio += g.porPunto) {
+            const std::size_t fin = std::min(n, inicio + g.porPunto);
+            // Short runs make a point of their own only when the group has no other run.
+            const bool todasCortas = std::all_of(pruebas.begin() + static_cast<std::ptrdiff_t>(inicio),
+                                                 pruebas.begin() + static_cast<std::ptrdiff_t>(fin),
+                                                 [](const PruebaGrafico& p) { return p.corta; });
+            double suma = 0, sumadas = 0;
+            for (std::size_t i = inicio; i < fin; ++i) {
+                if (todasCortas || !pruebas[i].corta) {
+                    suma += pruebas[i].netas;
+                    ++sumadas;
+                }
+            }
+            g.puntos.push_back({(xs[inicio] + xs[fin - 1]) / 2, suma / sumadas, todasCortas, inicio, fin});
+        }
+    } else {
+        for (const CifrasDia& c : cifrasPorDia(progreso)) {
+            const Dia& d = dias[c.dia];
+            const double centro = static_cast<double>(d.orden) + 0.5;
+            g.puntos.push_back({centro, c.media, false, d.desde, d.hasta});
+            g.mejores.push_back({centro, c.mejor, false, d.desde, d.hasta});
+        }
+        for (std::size_t i = 0; i < n; ++i) {
+            if (pruebas[i].corta) {
+                g.cortas.push_back({xs[i], pruebas[i].netas, true, i, i + 1});
+            }
+        }
+    }
+    const std::vector<PuntoTendencia> media = tendencia(progreso);
+    // A long history keeps every k-th point of the trend, and its last.
+    const std::size_t pasoTendencia = std::max<std::size_t>(1, (media.size() + maximo - 1) / maximo);
+    for (std::size_t k = 0; k < media.size(); ++k) {
+        if (k % pasoTendencia == 0 || k + 1 == media.size()) {
+            const std::size_t i = media[k].indice;
+            g.tendencia.push_back({xs[i], media[k].media, false, i, i + 1});
+        }
+    }
+
+    double menor = 0, mayor = 0;
+    for (const auto* lista : {&g.puntos, &g.mejores, &g.cortas, &g.tendencia}) {
+        for (const PuntoGrafico& p : *lista) {
+            menor = std::min(menor, p.valor);
+            mayor = std::max(mayor, p.valor);
+        }
+    }
     for (std::size_t k = 0; k < g.umbrales.size(); ++k) {
         std::vector<TramoUmbral>& tramos = g.umbrales[k];
-        for (std::size_t i = 0; i < pruebas.size(); ++i) {
+        for (std::size_t i = 0; i < n; ++i) {
             const double valor = pruebas[i].umbrales[k];
             if (!tramos.empty() && tramos.back().valor == valor) {
                 continue;
             }
             // A change steps halfway between the run graded before it and the first graded after.
-            const double borde = i == 0 ? g.x.desde : static_cast<double>(i) + 0.5;
+            const double borde = i == 0 ? g.x.desde : (xs[i - 1] + xs[i]) / 2;
             if (!tramos.empty()) {
                 tramos.back().hasta = borde;
             }

@@ -191,11 +191,27 @@ void RecuentoTeclas::sumar(const std::vector<CaracterIntentado>& intentados,
         const long intentos = std::max(0, intento.veces);
         // A damaged record could say more misses than attempts: a rate never passes 1.
         fallos = std::min(fallos, intentos);
-        for (const std::size_t t : teclasDeCaracter(intento.caracter)) {
-            uso_[t].intentos += intentos;
-            uso_[t].fallos += fallos;
-        }
+        UsoTecla& uso = intento.caracter < kDirectos ? directos_[intento.caracter] : otros_[intento.caracter];
+        uso.intentos += intentos;
+        uso.fallos += fallos;
     }
+}
+
+std::vector<UsoTecla> RecuentoTeclas::porTecla() const {
+    std::vector<UsoTecla> uso(tecladoEspanol().size());
+    auto repartir = [&uso](char32_t caracter, const UsoTecla& suma) {
+        for (const std::size_t t : teclasDeCaracter(caracter)) {
+            uso[t].intentos += suma.intentos;
+            uso[t].fallos += suma.fallos;
+        }
+    };
+    for (char32_t c = 0; c < kDirectos; ++c) {
+        repartir(c, directos_[c]);
+    }
+    for (const auto& [c, suma] : otros_) {
+        repartir(c, suma);
+    }
+    return uso;
 }
 
 std::vector<PasoLeyenda> pasosLeyenda(int pasos) {

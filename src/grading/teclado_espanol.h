@@ -3,6 +3,7 @@
 #include "grading/resumen_prueba.h"
 
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -68,10 +69,14 @@ public:
     void sumar(const std::vector<CaracterIntentado>& intentados,
                const std::vector<CaracterFallado>& fallados);
     /// One entry a key, in the order of `tecladoEspanol()`.
-    const std::vector<UsoTecla>& porTecla() const { return uso_; }
+    std::vector<UsoTecla> porTecla() const;
 
 private:
-    std::vector<UsoTecla> uso_ = std::vector<UsoTecla>(tecladoEspanol().size());
+    /// Sums by character, spread over the keys only at the end: a long history adds thousands of
+    /// runs. The characters of Western European text go straight to their place.
+    static constexpr char32_t kDirectos = 0x180;
+    std::vector<UsoTecla> directos_ = std::vector<UsoTecla>(kDirectos);
+    std::map<char32_t, UsoTecla> otros_;
 };
 
 /// One step of the colour legend: an error rate and its place on the colour scale.

@@ -13,6 +13,10 @@ std::unique_ptr<frm_principal> crearPrograma(std::unique_ptr<Entorno> entorno, c
                      &RegistradorPruebas::registrar);
     QObject::connect(ventana.get(), &frm_principal::historialPedido, registrador,
                      &RegistradorPruebas::mostrarHistorial);
+    // A practice text is made of the history's weak keys and the words of the window's text.
+    registrador->ponerTextoActual([v = ventana.get()] { return v->textoReferencia(); });
+    QObject::connect(registrador, &RegistradorPruebas::practicaLista, ventana.get(),
+                     &frm_principal::pegarTexto);
     return ventana;
 }
 

@@ -133,4 +133,8 @@ QString falloLectura(FalloLectura fallo, const std::error_code& error);
 /// The text the reference box shows at start-up: four paragraphs joined by CR LF.
 QString bienvenida();
 
+inline QString practicaEnPrueba() {
+    return QStringLiteral("Detenga la prueba antes de poner un texto de práctica.");
+}
+
 } // namespace tecladas::textos

@@ -271,10 +271,12 @@ bool CajaReferencia::canInsertFromMimeData(const QMimeData* datos) const {
 void CajaReferencia::insertFromMimeData(const QMimeData* datos) {
     // Qt 6.4 on X11 hands over clipboard data with no formats when the clipboard is empty, and
     // its own insertion then crashes: only a text is ever inserted here.
-    if (!canInsertFromMimeData(datos)) {
-        return;
+    if (canInsertFromMimeData(datos)) {
+        pegar(datos->text());
     }
-    QString pegado = datos->text();
+}
+
+void CajaReferencia::pegar(QString pegado) {
     pegado.remove(QChar(u'\0'));
     pegado = pegado.normalized(QString::NormalizationForm_C);
     if (pegado.isEmpty()) {

@@ -57,6 +57,9 @@ public:
     void ponerTexto(const QString& texto, const std::vector<qsizetype>& cortes);
     void ponerTexto(const QString& texto);
 
+    /// Pastes `texto` over the selection, as a paste from the clipboard does.
+    void pegar(QString texto);
+
     /// What the box shows as the user reads it, the page during a run: a line break between
     /// paragraphs and for each forced one, none where a long paragraph was only split. It hides
     /// Qt's, which gives each split as a line break: called through a QPlainTextEdit it is Qt's.

@@ -224,6 +224,24 @@ void frm_principal::textoact_KeyPress(char32_t caracter) {
             caracter);
 }
 
+QString frm_principal::textoReferencia() const {
+    return reloj_.isActive() ? aQString(sesion_.textoReferencia) : ui_->texto->toPlainText();
+}
+
+void frm_principal::pegarTexto(const QString& texto) {
+    if (reloj_.isActive()) {
+        entorno_->mostrarMensaje(this, textos::practicaEnPrueba());
+        return;
+    }
+    ui_->texto->selectAll();
+    ui_->texto->pegar(texto);
+    ui_->texto->moveCursor(QTextCursor::Start);
+    show();
+    raise();
+    activateWindow();
+    ui_->cmdIniciar->setFocus();
+}
+
 void frm_principal::rechazarPegado() {
     if (!reloj_.isActive()) {
         return;

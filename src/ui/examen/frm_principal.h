@@ -34,6 +34,8 @@ public:
 
     /// The record of the current (or last) run, for inspection.
     const SesionExamen& sesion() const { return sesion_; }
+    /// The reference text the window holds: the one being typed during a run.
+    QString textoReferencia() const;
 
     /// Colours of the status line and the reference text.
     static QColor colorError() { return QColor(231, 3, 0); }
@@ -54,6 +56,9 @@ public Q_SLOTS:
     void cmdDetener_Click();
     /// Judges one character typed in the typing box (Enter as 13).
     void textoact_KeyPress(char32_t caracter);
+    /// Puts `texto` in the reference box in place of its text, as pasting it there would, and
+    /// brings the window up ready for Start. Refused, with a message, during a run.
+    void pegarTexto(const QString& texto);
     /// Ends a run in progress as stopped, with no message: the program is being ended (the window
     /// closed, the session ending, the program told to stop, the display lost).
     void terminarPrueba();

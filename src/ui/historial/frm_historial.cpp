@@ -1,7 +1,11 @@
 #include "ui/historial/frm_historial.h"
 
 #include "grading/geometria_grafico.h"
+#include "grading/practica.h"
+#include "grading/progreso.h"
 #include "grading/recuento_fallos.h"
+#include "grading/teclado_espanol.h"
+#include "ui/escritorio/conversion.h"
 #include "ui/escritorio/destino_documento.h"
 #include "ui/escritorio/entorno.h"
 #include "ui/historial/exportacion_csv.h"
@@ -9,6 +13,7 @@
 #include "ui/historial/impresion_historial.h"
 #include "ui/historial/historial.h"
 #include "ui/historial/modelo_pruebas.h"
+#include "ui/historial/teclado_historial.h"
 #include "ui/historial/textos_historial.h"
 #include "ui_frm_historial.h"
 
@@ -18,12 +23,14 @@
 #include <QLocale>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QTableView>
 #include <QTableWidget>
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace tecladas {
 
@@ -31,6 +38,8 @@ namespace {
 
 /// The choice "all texts" in the text box; the others carry their text's fingerprint.
 constexpr qulonglong kTodosLosTextos = 0;
+/// About two minutes of typing at the pass mark: long enough to practise, short enough to finish.
+constexpr std::size_t kLargoPractica = 600;
 
 } // namespace
 
@@ -81,6 +90,9 @@ frm_historial::frm_historial(Historial& historial, Entorno& entorno, QWidget* pa
     connect(ui_->cmdExportar, &QPushButton::clicked, this, &frm_historial::cmdExportar_Click);
     connect(ui_->cmdImprimir, &QPushButton::clicked, this, &frm_historial::cmdImprimir_Click);
     connect(ui_->cmdCerrar, &QPushButton::clicked, this, &QWidget::close);
+    connect(ui_->cmdPracticar, &QPushButton::clicked, this, &frm_historial::cmdPracticar_Click);
+    connect(ui_->optDias, &QRadioButton::toggled, this, &frm_historial::actualizarVista);
+    connect(ui_->grafico, &GraficoHistorial::pruebasPulsadas, this, &frm_historial::seleccionar);
 }
 
 frm_historial::~frm_historial() = default;
@@ -132,6 +144,10 @@ void frm_historial::ponerEstado(const QString& estado) {
     ui_->lblEstado->setVisible(!estado.isEmpty()); // a screen reader reads it when there is something to say
 }
 
+void frm_historial::ponerTextoActual(std::function<QString()> textoActual) {
+    textoActual_ = std::move(textoActual);
+}
+
 void frm_historial::ponerTextos() {
     const qulonglong elegido = ui_->cmbTexto->currentData().toULongLong();
     // One choice a text, named as its latest run names it, newest first.
@@ -174,19 +190,49 @@ void frm_historial::mostrarTexto() {
 }
 
 void frm_historial::actualizarVista() {
-    std::vector<PruebaGrafico> dibujadas;
+    std::vector<const PruebaGuardada*> mostradas;
     const qulonglong elegido = ui_->cmbTexto->currentData().toULongLong();
     for (const PruebaGuardada& p : pruebas_) {
         if (elegido == kTodosLosTextos || p.resumen.huella == elegido) {
-            dibujadas.push_back(pruebaGrafico(p.resumen));
+            mostradas.push_back(&p);
         }
     }
-    ui_->grafico->mostrar(dibujadas, umbrales_);
+    ui_->grafico->mostrar(mostradas, umbrales_,
+                          ui_->optDias->isChecked() ? VistaGrafico::Dias : VistaGrafico::Pruebas);
+    actualizarProgreso(mostradas);
     ui_->cmdVaciar->setEnabled(!pruebas_.empty());
     for (QPushButton* b : {ui_->cmdExportar, ui_->cmdImprimir}) {
         b->setEnabled(modelo_->rowCount() > 0);
     }
     actualizarFallos();
+}
+
+void frm_historial::actualizarProgreso(const std::vector<const PruebaGuardada*>& mostradas) {
+    std::vector<PruebaProgreso> progreso;
+    progreso.reserve(mostradas.size());
+    for (const PruebaGuardada* p : mostradas) {
+        const ResumenPrueba& r = p->resumen;
+        progreso.push_back(
+            {p->fecha.date().toJulianDay(), r.tecladasNetasMin, r.segundos, r.aciertos, r.errores});
+    }
+    // Today's pass mark; without one in the box, the one the latest run was graded with.
+    const std::int16_t puntApr =
+        umbrales_.aprobado.value_or(mostradas.empty() ? std::int16_t{0} : mostradas.back()->resumen.puntApr);
+    const std::optional<CifrasProgreso> cifras = cifrasProgreso(progreso, puntApr);
+    ui_->lblProgreso->setText(cifras              ? textos::frasesProgreso(*cifras, puntApr)
+                              : mostradas.empty() ? QString()
+                                                  : textos::sinPruebasValidas());
+    // Shown only with something to say, so that a screen reader never meets an unnamed label.
+    ui_->lblProgreso->setVisible(!ui_->lblProgreso->text().isEmpty());
+    const bool unTexto = ui_->cmbTexto->currentData().toULongLong() != kTodosLosTextos && !mostradas.empty();
+    ui_->lblResumenTexto->setVisible(unTexto);
+    if (unTexto) {
+        const ResumenTexto resumen = resumirTexto(progreso, puntApr);
+        ui_->lblResumenTexto->setText(textos::resumenTexto(
+            resumen, resumen.primeraAprobada ? QLocale().toString(mostradas[*resumen.primeraAprobada]->fecha,
+                                                                  QLocale::ShortFormat)
+                                             : QString()));
+    }
 }
 
 std::vector<const PruebaGuardada*> frm_historial::elegidas() const {
@@ -210,7 +256,18 @@ std::vector<CaracterFallado> frm_historial::masFallados() const {
 }
 
 void frm_historial::actualizarFallos() {
-    ui_->cmdBorrar->setEnabled(ui_->tablaPruebas->selectionModel()->hasSelection());
+    const QModelIndexList filas = ui_->tablaPruebas->selectionModel()->selectedRows();
+    ui_->cmdBorrar->setEnabled(!filas.isEmpty());
+    std::vector<const PruebaGuardada*> seleccionadas;
+    for (const QModelIndex& fila : filas) {
+        seleccionadas.push_back(modelo_->pruebas()[static_cast<std::size_t>(fila.row())]);
+    }
+    ui_->grafico->resaltar(seleccionadas);
+    RecuentoTeclas teclas;
+    for (const PruebaGuardada* p : elegidas()) {
+        teclas.sumar(p->resumen.intentados, p->resumen.fallados);
+    }
+    ui_->teclado->mostrar(teclas.porTecla());
     const std::vector<CaracterFallado> peores = masFallados();
     ui_->tablaFallos->setRowCount(static_cast<int>(peores.size()));
     for (int fila = 0; fila < static_cast<int>(peores.size()); ++fila) {
@@ -266,12 +323,53 @@ void frm_historial::cmdImprimir_Click() {
     if (!impresora) {
         return;
     }
-    const InformeHistorial informe{QDateTime::currentDateTime(), ui_->cmbTexto->currentText(), umbrales_,
-                                   ui_->tablaFallos->accessibleName(), masFallados()};
+    QString progreso = ui_->lblProgreso->text();
+    if (ui_->lblResumenTexto->isVisibleTo(this)) {
+        progreso += u' ' + ui_->lblResumenTexto->text();
+    }
+    const InformeHistorial informe{QDateTime::currentDateTime(),
+                                   ui_->cmbTexto->currentText(),
+                                   umbrales_,
+                                   progreso.trimmed(),
+                                   ui_->tablaFallos->accessibleName(),
+                                   masFallados(),
+                                   ui_->teclado->accessibleName(),
+                                   ui_->teclado->uso()};
     if (const QString fallo = imprimirHistorial(*impresora, informe, ui_->grafico->datos(), *modelo_);
         !fallo.isEmpty()) {
         entorno_.mostrarError(this, fallo);
     }
+}
+
+void frm_historial::seleccionar(const std::vector<const PruebaGuardada*>& pruebas) {
+    const std::set<const PruebaGuardada*> pulsadas(pruebas.begin(), pruebas.end());
+    QItemSelection seleccion;
+    const std::vector<const PruebaGuardada*>& filas = modelo_->pruebas();
+    for (std::size_t fila = 0; fila < filas.size(); ++fila) {
+        if (pulsadas.count(filas[fila]) > 0) {
+            const auto f = static_cast<int>(fila);
+            seleccion.select(modelo_->index(f, 0), modelo_->index(f, ModeloPruebas::kColumnas - 1));
+        }
+    }
+    QTableView& tabla = *ui_->tablaPruebas;
+    tabla.selectionModel()->select(seleccion,
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (!seleccion.isEmpty()) {
+        tabla.scrollTo(seleccion.first().topLeft());
+    }
+}
+
+void frm_historial::cmdPracticar_Click() {
+    std::vector<std::u16string> fuentes = {aU16(textos::bienvenida())};
+    if (textoActual_) {
+        fuentes.push_back(aU16(textoActual_()));
+    }
+    const Practica practica = construirPractica(fuentes, ui_->teclado->uso(), kLargoPractica);
+    if (practica.falta != FaltaPractica::Nada) {
+        entorno_.mostrarMensaje(this, textos::faltaPractica(practica.falta));
+        return;
+    }
+    Q_EMIT practicaLista(aQString(practica.texto));
 }
 
 } // namespace tecladas

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -20,8 +21,9 @@ namespace Ui {
 class frm_historial;
 }
 
-/// The window "Historial de pruebas": the chart of progress, the table of runs, the most missed
-/// characters, the choice of text, and deleting, exporting and printing the runs. Its controls
+/// The window "Historial de pruebas": the chart of progress with the sentence under it, the table
+/// of runs, the most missed characters, the keyboard of weak keys, the choice of text with its
+/// summary, a practice text from the weak keys, and deleting, exporting and printing. Its controls
 /// are laid out in frm_historial.ui. Non-modal; it reads and changes `historial` and talks to the
 /// user through `entorno`.
 class frm_historial final : public QWidget {
@@ -41,6 +43,13 @@ public:
     void anadir(const PruebaGuardada& prueba);
     /// The status line: what waits to be kept in the history, and why; empty when nothing does.
     void ponerEstado(const QString& estado);
+    /// Where a practice text takes its words from besides the welcome text: the reference text the
+    /// exam window holds now.
+    void ponerTextoActual(std::function<QString()> textoActual);
+
+Q_SIGNALS:
+    /// "Practicar teclas débiles" built a practice text, for the exam window's reference box.
+    void practicaLista(const QString& texto);
 
 public Q_SLOTS:
     /// Reads the history again, keeping the chosen text when it still has runs.
@@ -54,6 +63,9 @@ private Q_SLOTS:
     void cmdVaciar_Click();
     void cmdExportar_Click();
     void cmdImprimir_Click();
+    void cmdPracticar_Click();
+    /// Selects the rows of runs whose point was clicked.
+    void seleccionar(const std::vector<const PruebaGuardada*>& pruebas);
 
 private:
     /// Fills the choice of text from the runs, keeping the chosen one when it still has runs.
@@ -61,6 +73,9 @@ private:
     void mostrarTexto();
     /// Chart, buttons and missed characters, after the rows changed.
     void actualizarVista();
+    /// The sentence under the chart and the chosen text's summary, for `mostradas` (oldest first).
+    void actualizarProgreso(const std::vector<const PruebaGuardada*>& mostradas);
+    /// Missed characters, keys and highlighted points, after the rows or the selection changed.
     void actualizarFallos();
     /// The runs the fallos list sums: the selected rows, or every row shown.
     std::vector<const PruebaGuardada*> elegidas() const;
@@ -73,6 +88,7 @@ private:
     Umbrales umbrales_;
     std::deque<PruebaGuardada> pruebas_; ///< every run, oldest first; the rows point into it
     ModeloPruebas* modelo_ = nullptr;
+    std::function<QString()> textoActual_;
 };
 
 } // namespace tecladas

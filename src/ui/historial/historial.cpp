@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QVariant>
+#include <QtEndian>
 
 #include <algorithm>
 #include <atomic>
@@ -46,6 +47,31 @@ QString tablaFallos() {
 
 QString huellaEnTexto(std::uint64_t huella) {
     return QStringLiteral("%1").arg(huella, 16, 16, QLatin1Char('0'));
+}
+
+/// A run's attempts as one value: for each character its code and how many times, each a 32-bit
+/// little-endian number. A history of thousands of runs reads them with the runs, not row by row.
+QByteArray intentosEnBytes(const std::vector<CaracterIntentado>& intentados) {
+    QByteArray bytes(static_cast<qsizetype>(intentados.size() * 8), '\0');
+    char* p = bytes.data();
+    for (const CaracterIntentado& i : intentados) {
+        qToLittleEndian(static_cast<quint32>(i.caracter), p);
+        qToLittleEndian(static_cast<qint32>(i.veces), p + 4);
+        p += 8;
+    }
+    return bytes;
+}
+
+/// The attempts kept by `intentosEnBytes`; none when the value is not whole pairs.
+std::vector<CaracterIntentado> intentosDeBytes(const QByteArray& bytes) {
+    std::vector<CaracterIntentado> intentados;
+    if (bytes.size() % 8 != 0) {
+        return intentados;
+    }
+    for (const char* p = bytes.constData(); p != bytes.constData() + bytes.size(); p += 8) {
+        intentados.push_back({qFromLittleEndian<quint32>(p), qFromLittleEndian<qint32>(p + 4)});
+    }
+    return intentados;
 }
 
 /// Version 1 kept the missed characters of a run in one text column: "116:2 13:1".
@@ -286,7 +312,7 @@ QString Historial::prepararEsquema() {
                     "segundos INTEGER NOT NULL, aciertos INTEGER NOT NULL, errores INTEGER NOT NULL, "
                     "aciertos_min REAL NOT NULL, netas_min REAL NOT NULL, nota REAL NOT NULL, "
                     "punt_min INTEGER NOT NULL, punt_apr INTEGER NOT NULL, punt_max INTEGER NOT NULL, "
-                    "repetir INTEGER NOT NULL, fin INTEGER NOT NULL)"),
+                    "repetir INTEGER NOT NULL, fin INTEGER NOT NULL, intentos BLOB)"),
                 tablaFallos()};
             for (const QString& tabla : tablas) {
                 if (fallo.isEmpty()) {
@@ -298,6 +324,11 @@ QString Historial::prepararEsquema() {
         }
         if (fallo.isEmpty() && encontrada > 0 && encontrada < 3) {
             fallo = migrarDesde2();
+        }
+        // Version 4 keeps how many times each character was reached; older runs have none, and
+        // the keyboard of weak keys leaves them out.
+        if (fallo.isEmpty() && encontrada > 0 && encontrada < 4) {
+            fallo = ejecutar(QStringLiteral("ALTER TABLE pruebas ADD COLUMN intentos BLOB"));
         }
         if (fallo.isEmpty() && encontrada != kVersion) {
             fallo = ejecutar(QStringLiteral("PRAGMA user_version=%1").arg(kVersion));
@@ -392,16 +423,18 @@ QString Historial::guardar(const QDateTime& fecha, const QString& texto, const R
         return enTransaccion([&]() -> QString {
             const QSqlDatabase db = QSqlDatabase::database(conexion_, false);
             QSqlQuery prueba(db);
-            prueba.prepare(QStringLiteral("INSERT INTO pruebas(fecha, texto, huella, minutos, segundos, "
-                                          "aciertos, errores, aciertos_min, "
-                                          "netas_min, nota, punt_min, punt_apr, punt_max, repetir, fin) "
-                                          "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            prueba.prepare(
+                QStringLiteral("INSERT INTO pruebas(fecha, texto, huella, minutos, segundos, "
+                               "aciertos, errores, aciertos_min, "
+                               "netas_min, nota, punt_min, punt_apr, punt_max, repetir, fin, intentos) "
+                               "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
             for (const QVariant& valor :
                  {QVariant(fecha.toUTC().toString(Qt::ISODate)), QVariant(texto),
                   QVariant(huellaEnTexto(r.huella)), QVariant(r.minutos), QVariant(r.segundos),
                   QVariant(r.aciertos), QVariant(r.errores), QVariant(r.aciertosPorMinuto),
                   QVariant(r.tecladasNetasMin), QVariant(r.nota), QVariant(r.puntMin), QVariant(r.puntApr),
-                  QVariant(r.puntMax), QVariant(r.repetir), QVariant(static_cast<int>(r.fin))}) {
+                  QVariant(r.puntMax), QVariant(r.repetir), QVariant(static_cast<int>(r.fin)),
+                  QVariant(intentosEnBytes(r.intentados))}) {
                 prueba.addBindValue(valor);
             }
             if (!prueba.exec()) {
@@ -440,8 +473,8 @@ QString Historial::leerAbierto(std::vector<PruebaGuardada>& pruebas) {
     filas.setForwardOnly(true);
     if (!filas.exec(
             QStringLiteral("SELECT id, fecha, texto, huella, minutos, segundos, aciertos, errores, "
-                           "aciertos_min, netas_min, nota, punt_min, punt_apr, punt_max, repetir, fin "
-                           "FROM pruebas ORDER BY id"))) {
+                           "aciertos_min, netas_min, nota, punt_min, punt_apr, punt_max, repetir, fin, "
+                           "intentos FROM pruebas ORDER BY id"))) {
         return explicar(filas.lastError());
     }
     auto corto = [&filas](int columna) {
@@ -465,6 +498,7 @@ QString Historial::leerAbierto(std::vector<PruebaGuardada>& pruebas) {
         p.resumen.puntMax = corto(13);
         p.resumen.repetir = filas.value(14).toBool();
         p.resumen.fin = static_cast<FinPrueba>(filas.value(15).toInt());
+        p.resumen.intentados = intentosDeBytes(filas.value(16).toByteArray());
         pruebas.push_back(std::move(p));
     }
     QSqlQuery fallos(db);

@@ -20,7 +20,7 @@ namespace tecladas {
 class Historial {
 public:
     /// The schema this program writes, kept in the file's `user_version`.
-    static constexpr int kVersion = 3;
+    static constexpr int kVersion = 4;
 
     /// The history kept in the file at `ruta`; nothing is opened yet.
     explicit Historial(QString ruta);

@@ -2,6 +2,7 @@
 
 #include "grading/anchos_columnas.h"
 #include "ui/historial/grafico_historial.h"
+#include "ui/historial/teclado_historial.h"
 #include "ui/historial/textos_historial.h"
 
 #include <QAbstractItemModel>
@@ -89,6 +90,15 @@ public:
             y_ += m.height();
         }
         y_ += despues * m.height();
+    }
+
+    void teclado(const std::vector<UsoTecla>& uso) {
+        const QRectF marco(hoja_.left(), 0, std::min(hoja_.width(), hoja_.height() * 0.9),
+                           hoja_.width() * 0.42);
+        asegurar(marco.height());
+        pintor_.setFont(fuente(8));
+        dibujarTeclado(pintor_, marco.translated(0, y_), uso);
+        y_ += marco.height();
     }
 
     void grafico(const DatosGrafico& datos) {
@@ -225,6 +235,9 @@ QString imprimirHistorial(QPrinter& impresora, const InformeHistorial& informe, 
     hojas.parrafo(textos::umbralesInforme(informe.umbrales), fuente(9), 0);
     hojas.parrafo(textos::resumenInforme(grafico.resumen), fuente(9));
     hojas.grafico(grafico);
+    if (!informe.progreso.isEmpty()) {
+        hojas.parrafo(informe.progreso, fuente(9));
+    }
     hojas.tabla(tabla);
     hojas.parrafo(informe.tituloFallos, fuente(11, true));
     QStringList fallados;
@@ -234,6 +247,8 @@ QString imprimirHistorial(QPrinter& impresora, const InformeHistorial& informe, 
             << QStringLiteral("%1:\u00A0%2").arg(textos::textoCaracter(f.caracter), local.toString(f.veces));
     }
     hojas.parrafo(fallados.join(QStringLiteral(" · ")), fuente(9));
+    hojas.parrafo(informe.tituloTeclado, fuente(11, true));
+    hojas.teclado(informe.teclas);
     hojas.terminar();
     // Printing reports nothing: a PDF that was not written is the one failure to be seen.
     if (impresora.outputFormat() == QPrinter::PdfFormat && !QFileInfo(impresora.outputFileName()).size()) {

@@ -20,14 +20,26 @@ namespace {
 const QString kFecha = QStringLiteral("fecha"), kTexto = QStringLiteral("texto"),
               kHuella = QStringLiteral("huella"), kCifras = QStringLiteral("cifras"),
               kRitmos = QStringLiteral("ritmos"), kRepetir = QStringLiteral("repetir"),
-              kFin = QStringLiteral("fin"), kFallados = QStringLiteral("fallados");
+              kFin = QStringLiteral("fin"), kFallados = QStringLiteral("fallados"),
+              kIntentados = QStringLiteral("intentados");
+
+/// Characters and how many times, as pairs.
+template <typename Caracter> QJsonArray paresJson(const std::vector<Caracter>& lista) {
+    QJsonArray pares;
+    for (const Caracter& c : lista) {
+        pares.append(QJsonArray{static_cast<qint64>(c.caracter), c.veces});
+    }
+    return pares;
+}
+
+template <typename Caracter> void leerPares(const QJsonValue& pares, std::vector<Caracter>& lista) {
+    for (const QJsonValue& par : pares.toArray()) {
+        lista.push_back({static_cast<char32_t>(par[0].toInteger()), par[1].toInt()});
+    }
+}
 
 QJsonObject aJson(const PruebaTerminada& p) {
     const ResumenPrueba& r = p.resumen;
-    QJsonArray fallados;
-    for (const CaracterFallado& f : r.fallados) {
-        fallados.append(QJsonArray{static_cast<qint64>(f.caracter), f.veces});
-    }
     return {
         {kFecha, p.fecha.toUTC().toString(Qt::ISODateWithMs)},
         {kTexto, p.texto},
@@ -36,7 +48,8 @@ QJsonObject aJson(const PruebaTerminada& p) {
         {kRitmos, QJsonArray{r.aciertosPorMinuto, r.tecladasNetasMin, r.nota}},
         {kRepetir, r.repetir},
         {kFin, static_cast<int>(r.fin)},
-        {kFallados, fallados}};
+        {kFallados, paresJson(r.fallados)},
+        {kIntentados, paresJson(r.intentados)}};
 }
 
 bool deJson(const QJsonObject& o, PruebaTerminada& p) {
@@ -62,9 +75,8 @@ bool deJson(const QJsonObject& o, PruebaTerminada& p) {
     r.nota = ritmos[2].toDouble();
     r.repetir = o[kRepetir].toBool();
     r.fin = static_cast<FinPrueba>(fin);
-    for (const QJsonValue& par : o[kFallados].toArray()) {
-        r.fallados.push_back({static_cast<char32_t>(par[0].toInteger()), par[1].toInt()});
-    }
+    leerPares(o[kFallados], r.fallados);
+    leerPares(o[kIntentados], r.intentados);
     return true;
 }
 

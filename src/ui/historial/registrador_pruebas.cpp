@@ -131,6 +131,8 @@ void RegistradorPruebas::mostrarHistorial(const Umbrales& umbrales) {
     }
     if (!frmHistorial_) {
         frmHistorial_ = new frm_historial(*historial_, entorno_, &ventana_);
+        frmHistorial_->ponerTextoActual(textoActual_);
+        connect(frmHistorial_, &frm_historial::practicaLista, this, &RegistradorPruebas::practicaLista);
     }
     frmHistorial_->ponerUmbrales(umbrales);
     frmHistorial_->recargar();

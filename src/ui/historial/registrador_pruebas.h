@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -33,6 +34,13 @@ public:
     /// The history is the SQLite file at `ruta`, opened on first use.
     RegistradorPruebas(const QString& ruta, Entorno& entorno, QWidget& ventana);
     ~RegistradorPruebas() override;
+
+    /// Where the history window's practice text takes words from, besides the welcome text.
+    void ponerTextoActual(std::function<QString()> textoActual) { textoActual_ = std::move(textoActual); }
+
+Q_SIGNALS:
+    /// The history window built a practice text.
+    void practicaLista(const QString& texto);
 
 public Q_SLOTS:
     /// Records a run that has just ended. The first failure in the program's life is said with its
@@ -62,6 +70,7 @@ private:
     QTimer reintento_;                       ///< while another program holds the file
     QElapsedTimer bloqueadoDesde_;
     QPointer<frm_historial> frmHistorial_;
+    std::function<QString()> textoActual_;
     bool falloAvisado_ = false;
 };
 

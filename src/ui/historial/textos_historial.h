@@ -2,9 +2,12 @@
 
 #include "engine/ajustes.h"
 #include "grading/geometria_grafico.h"
+#include "grading/practica.h"
+#include "grading/progreso.h"
 #include "grading/resumen_prueba.h"
 #include "ui/textos.h"
 
+#include <QDateTime>
 #include <QString>
 
 /// The history's own texts, exactly as the user reads them, in the window, the CSV file and the
@@ -62,8 +65,19 @@ inline QString textoConPruebas(const QString& nombre, int cuantas, const QString
 }
 
 // The chart.
-inline QString ejePruebas() {
-    return QStringLiteral("Prueba");
+inline QString ejeFecha() {
+    return QStringLiteral("Fecha");
+}
+/// A day's label on the chart's axis: "7 dic".
+QString diaDelEje(std::int64_t diaJuliano);
+inline QString serieMediaDia() {
+    return QStringLiteral("Media del día");
+}
+inline QString serieMejorDia() {
+    return QStringLiteral("Mejor del día");
+}
+inline QString serieTendencia(qulonglong pruebas) {
+    return QStringLiteral("Tendencia (media de las últimas %1 pruebas válidas)").arg(pruebas);
 }
 inline QString ejeNetas() {
     return QStringLiteral("Tecladas exactas/Min.");
@@ -82,6 +96,31 @@ inline QString leyendaPruebaCorta() {
 }
 /// A threshold line: its name, and today's value when the box holds one.
 QString lineaUmbral(const QString& nombre, std::optional<std::int16_t> valor);
+
+/// What a point of the chart stands for: one run, a group of runs or a day.
+QString puntoUnaPrueba(const QDateTime& fecha, const QString& texto, int segundos, double netas, double nota);
+QString puntoVariasPruebas(const QDateTime& desde, const QDateTime& hasta, qulonglong cuantas, double media);
+QString puntoDia(const QDateTime& fecha, int validas, double media, double mejor);
+
+/// The sentence under the chart: the last, best and recent mean, and how far from the pass mark.
+QString frasesProgreso(const CifrasProgreso& cifras, std::int16_t puntApr);
+inline QString sinPruebasValidas() {
+    return QStringLiteral("Aún no hay ninguna prueba de un minuto o más que medir.");
+}
+/// The summary of one text's runs; `primeraAprobada` the date of the first run that passed, if any.
+QString resumenTexto(const ResumenTexto& resumen, const QString& primeraAprobada);
+
+// The keyboard of weak keys.
+inline QString leyendaTeclaSinDatos(long intentos) {
+    return QStringLiteral("Menos de %1 intentos").arg(intentos);
+}
+/// A step of the legend: an error rate as a percentage, the last one "or more".
+QString leyendaTasa(double tasa, bool ultima);
+/// A key's tooltip or printout text: its name, attempts, misses and rate.
+QString usoDeTecla(const QString& nombre, long intentos, long fallos);
+
+// Practice.
+QString faltaPractica(FaltaPractica falta);
 
 // The printed report's heading.
 inline QString fechaInforme(const QString& fecha) {

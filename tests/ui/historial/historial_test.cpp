@@ -6,6 +6,7 @@
 #include "ui/historial/frm_historial.h"
 #include "ui/historial/grafico_historial.h"
 #include "ui/historial/historial.h"
+#include "ui/historial/teclado_historial.h"
 #include "ui/historial/textos_historial.h"
 
 #include <QApplication>
@@ -13,6 +14,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QRadioButton>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -22,6 +26,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 #include <csignal>
 #include <ctime>
@@ -72,11 +77,11 @@ TEST_F(HistorialTest, EveryEndingIsKeptWithItsFiguresTextAndMissedCharacters) {
         FinPrueba fin;
         QString texto;
         std::vector<CaracterFallado> fallados;
-    } casos[] = {
-        // clang-format off
-        {"welcome_time_up", {}, {}, u"Esxx"_s, 60, true, FinPrueba::TiempoAgotado, textos::textoBienvenida(), {{U't', 1}}},
-        {"file_stopped", examen, {}, u"unx"_s, 3, true, FinPrueba::Detenida, u"examen.txt"_s, {{U'o', 1}}},
-        {"pasted_completed", {}, u"a\nb"_s, u"axa\nxb"_s, 3, false, FinPrueba::TextoCompletado, textos::textoPegado(u"a b"_s), {{13, 1}, {U'b', 1}}}};
+        std::vector<CaracterIntentado> intentados;
+    } casos[] = {// clang-format off
+        {"welcome_time_up", {}, {}, u"Esxx"_s, 60, true, FinPrueba::TiempoAgotado, textos::textoBienvenida(), {{U't', 1}}, {{U'E', 1}, {U's', 1}, {U't', 1}}},
+        {"file_stopped", examen, {}, u"unx"_s, 3, true, FinPrueba::Detenida, u"examen.txt"_s, {{U'o', 1}}, {{U'n', 1}, {U'o', 1}, {U'u', 1}}},
+        {"pasted_completed", {}, u"a\nb"_s, u"axa\nxb"_s, 3, false, FinPrueba::TextoCompletado, textos::textoPegado(u"a b"_s), {{13, 1}, {U'b', 1}}, {{13, 1}, {U'a', 1}, {U'b', 1}}}};
     // clang-format on
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
@@ -96,9 +101,9 @@ TEST_F(HistorialTest, EveryEndingIsKeptWithItsFiguresTextAndMissedCharacters) {
         const std::vector<PruebaGuardada> guardadas = leidas();
         ASSERT_FALSE(guardadas.empty());
         const ResumenPrueba& r = guardadas.back().resumen;
-        EXPECT_EQ(std::tuple(guardadas.back().texto, r.fin, r.fallados, r.repetir, r.minutos, r.puntMin,
-                             r.puntApr, r.puntMax),
-                  std::tuple(c.texto, c.fin, c.fallados, c.repetir, 1, 100, 280, 480));
+        EXPECT_EQ(std::tuple(guardadas.back().texto, r.fin, r.fallados, r.intentados, r.repetir, r.minutos,
+                             r.puntMin, r.puntApr, r.puntMax),
+                  std::tuple(c.texto, c.fin, c.fallados, c.intentados, c.repetir, 1, 100, 280, 480));
         EXPECT_EQ(QStringList({QString::number(r.aciertos), QString::number(r.errores),
                                dosDecimales(r.tecladasNetasMin), dosDecimales(r.nota)}),
                   QStringList({caja("txtAciertos")->text(), caja("txtErrores")->text(),
@@ -200,7 +205,8 @@ TEST_F(HistorialTest, AFileDeletedOrLockedWhileOpenLosesNoRunAndTheWindowAddsRun
     ASSERT_TRUE(otra.open() && q.exec(u"BEGIN IMMEDIATE"_s));
     ASSERT_TRUE(q.exec(
         u"INSERT INTO pruebas SELECT id + 100, fecha, texto, huella, minutos, segundos, aciertos, "
-        "errores, aciertos_min, netas_min, nota, punt_min, punt_apr, punt_max, repetir, fin FROM pruebas"_s));
+        "errores, aciertos_min, netas_min, nota, punt_min, punt_apr, punt_max, repetir, fin, intentos FROM "
+        "pruebas"_s));
     iniciarCon(u"ab"_s);
     escribir(u"ab"_s);
     EXPECT_EQ(estado->text(), textos::pruebasPendientes(1) + u": "_s + textos::historialBloqueado());
@@ -275,9 +281,10 @@ TEST_F(HistorialTest, AFileOfTheSecondVersionHasItsLocalTimesTurnedIntoInstants)
     const QString archivo = datos.filePath(u"version2.sqlite"_s);
     QStringList esperadas, guardadas;
     {
-        Historial historial(archivo); // the tables of the second version are those of the third
+        Historial historial(archivo); // the second version's tables are the fourth's but for the attempts
         ASSERT_EQ(historial.abrir(), QString());
         QSqlQuery q(QSqlDatabase::database(historial.conexion()));
+        ASSERT_TRUE(q.exec(u"ALTER TABLE pruebas DROP COLUMN intentos"_s));
         for (const auto& [local, utc] : fechas) {
             esperadas << utc;
             ASSERT_TRUE(q.exec(
@@ -297,6 +304,13 @@ TEST_F(HistorialTest, AFileOfTheSecondVersionHasItsLocalTimesTurnedIntoInstants)
     std::vector<PruebaGuardada> pruebas;
     ASSERT_EQ(historial.leer(pruebas), QString());
     EXPECT_EQ(pruebas[2].fecha.time(), QTime(2, 10)) << "shown in local time";
+    // Attempts are kept from now on.
+    ResumenPrueba conIntentos;
+    conIntentos.intentados = {{13, 2}, {U'ñ', 5}};
+    ASSERT_EQ(historial.guardar(QDateTime::currentDateTime(), u"c"_s, conIntentos), QString());
+    ASSERT_EQ(historial.leer(pruebas), QString());
+    EXPECT_EQ(std::tuple(pruebas.front().resumen.intentados.empty(), pruebas.back().resumen.intentados),
+              std::tuple(true, conIntentos.intentados));
 }
 
 TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
@@ -345,9 +359,9 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
         }
     }
     EXPECT_EQ(lineas, QStringList({u"Tecladas exactas por minuto: 150.5 (380) 279.25"_s,
-                                   u"Mínimo para puntuar (120): 0-2.5:100 2.5-4:120"_s,
-                                   u"Aprobado (300): 0-4:280"_s, u"Nota Máxima (450): 0-4:480"_s}));
-    EXPECT_EQ(grafico.geometria.x.marcas, (std::vector<double>{1, 2, 3}));
+                                   u"Mínimo para puntuar (120): 0-2:100 2-3:120"_s,
+                                   u"Aprobado (300): 0-3:280"_s, u"Nota Máxima (450): 0-3:480"_s}));
+    EXPECT_EQ(textos::diaDelEje(grafico.geometria.diasMarcas.at(2)), u"3 dic"_s);
     auto* fallos = frm->findChild<QTableWidget*>(u"tablaFallos"_s);
     auto fallo = [fallos](int fila) {
         return fallos->item(fila, 0)->text() + u' ' + fallos->item(fila, 1)->text();
@@ -411,8 +425,8 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
         return QString::fromUtf8(proceso.readAllStandardOutput());
     };
     const QString impreso = leerPdf(u"pdftotext"_s, {pdf, u"-"_s}), datosPdf = leerPdf(u"pdfinfo"_s, {pdf});
-    // Every word of the headings and the names whole, the chart as lines and no picture.
-    QStringList enteras{u"dictado.txt"_s, u"279,25"_s, u"10:05"_s};
+    // Every word of the headings and the names whole, the chart and keyboard as lines and no picture.
+    QStringList enteras{u"dictado.txt"_s, u"279,25"_s, u"10:05"_s, u"tecla"_s, u"intentos"_s};
     for (int columna = 0; columna < tabla->model()->columnCount(); ++columna) {
         enteras << tabla->model()->headerData(columna, Qt::Horizontal).toString().split(u' ');
     }
@@ -431,12 +445,15 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
     frm->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frm));
     QStringList enfocados;
-    for (const QString& teclas : u"Alt+M Alt+T Tab Tab Tab Tab Alt+R Alt+G"_s.split(u' ')) {
+    for (const QString& teclas : u"Alt+M Alt+T Tab Tab Tab Tab Tab Tab Alt+R Alt+G Alt+D"_s.split(u' ')) {
         QTest::keySequence(QApplication::focusWidget(), QKeySequence(teclas));
         enfocados << QApplication::focusWidget()->objectName();
     }
-    EXPECT_EQ(enfocados.join(u' '),
-              u"tablaFallos cmbTexto grafico tablaPruebas tablaFallos cmdVaciar tablaPruebas grafico"_s);
+    EXPECT_EQ(
+        enfocados.join(u' '),
+        u"tablaFallos cmbTexto optPruebas grafico tablaPruebas tablaFallos teclado cmdVaciar tablaPruebas "
+        "grafico optDias"_s)
+        << enfocados.join(u' ').toStdString();
 
     tabla->selectRow(0);
     registro->respuesta = false;
@@ -458,6 +475,82 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
     EXPECT_TRUE(registro->errores.isEmpty()) << registro->errores.join(u' ').toStdString();
     QTest::keyClick(tabla, Qt::Key_Escape);
     EXPECT_FALSE(frm->isVisible());
+}
+
+TEST_F(HistorialTest, ProgressOverDaysWeakKeysAndPractice) {
+    // 30 runs of one text over five days, every sixth under a minute; ñ missed 3 times in 10 each run.
+    Historial historial(ruta());
+    for (int k = 0; k < 30; ++k) {
+        ResumenPrueba r;
+        std::tie(r.huella, r.aciertos, r.errores, r.puntApr) = std::tuple(7, 1000, 10, 280);
+        std::tie(r.segundos, r.tecladasNetasMin) =
+            k % 6 == 5 ? std::tuple(30, 999.0) : std::tuple(120, 200.0 + 3 * k);
+        for (const char32_t c : std::u32string_view(U"adeilnorstñ")) {
+            r.intentados.push_back({c, c == U'ñ' ? 10 : 30});
+        }
+        r.fallados = {{U'e', 1}, {U'ñ', 3}};
+        ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 12, 1 + k / 6), QTime(9, k % 6)), u"c.txt"_s, r),
+                  QString());
+    }
+    ResumenPrueba sinIntentos; // as runs kept before attempts were
+    sinIntentos.huella = 8;
+    ASSERT_EQ(historial.guardar(QDateTime(QDate(2026, 12, 6), QTime(9, 0)), u"b.txt"_s, sinIntentos),
+              QString());
+    pegar(u"casa mesa niño España año"_s);
+    QTest::mouseClick(boton("cmdHistorial"), Qt::LeftButton);
+    auto* frm = ventana->findChild<frm_historial*>(u"frm_historial"_s);
+    ASSERT_NE(frm, nullptr);
+    auto* eleccion = frm->findChild<QComboBox*>(u"cmbTexto"_s);
+    eleccion->setCurrentIndex(eleccion->findText(u"c.txt"_s, Qt::MatchStartsWith));
+    // The last five valid runs: 272, 275, 278, 281, 284; the first to pass, 281 on 5 Dec at 9:03.
+    EXPECT_EQ(
+        frm->findChild<QLabel*>(u"lblProgreso"_s)->text(),
+        u"Última: 284,00 · Mejor: 284,00 · Media de las últimas 5: 278,00. Le faltan 2 tecladas exactas "
+        "por minuto para el aprobado (280)."_s);
+    EXPECT_EQ(
+        frm->findChild<QLabel*>(u"lblResumenTexto"_s)->text(),
+        u"Este texto: 30 pruebas · Mejor: 284,00 · Media de las últimas 5: 278,00 · Primer aprobado: %1 · "
+        "Precisión: 99,0 %."_s.arg(
+            QLocale().toString(QDateTime(QDate(2026, 12, 5), QTime(9, 3)), QLocale::ShortFormat)));
+    auto* grafico = frm->findChild<GraficoHistorial*>(u"grafico"_s);
+    frm->findChild<QRadioButton*>(u"optDias"_s)->setChecked(true);
+    const GeometriaGrafico& dias = grafico->datos().geometria;
+    EXPECT_EQ(std::tuple(dias.puntos.size(), dias.puntos[0].valor, dias.mejores[0].valor, dias.cortas.size()),
+              std::tuple(5u, 206.0, 212.0, 5u));
+
+    frm->findChild<QRadioButton*>(u"optPruebas"_s)->setChecked(true);
+    grafico->grab(); // lays the points out
+    const std::vector<PuntoGrafico>& puntos = grafico->datos().geometria.puntos;
+    QHelpEvent ayuda(QEvent::ToolTip, grafico->sitioDe(puntos.back()).toPoint(), QPoint());
+    QApplication::sendEvent(grafico, &ayuda);
+    EXPECT_EQ(QToolTip::text(),
+              QLocale().toString(QDateTime(QDate(2026, 12, 5), QTime(9, 5)), QLocale::ShortFormat) +
+                  u"\nc.txt\nDuración: 0:30\nTecladas exactas/Min.: 999,00\nNota: 0,00"_s);
+    QTest::mouseClick(grafico, Qt::LeftButton, {}, grafico->sitioDe(puntos[1]).toPoint());
+    auto* tabla = frm->findChild<QTableView*>(u"tablaPruebas"_s);
+    const QModelIndexList filas = tabla->selectionModel()->selectedRows();
+    ASSERT_EQ(filas.size(), 1);
+    EXPECT_EQ(filas[0].data().toString(),
+              QLocale().toString(QDateTime(QDate(2026, 12, 1), QTime(9, 1)), QLocale::ShortFormat));
+    EXPECT_EQ(std::count(grafico->datos().resaltadas.begin(), grafico->datos().resaltadas.end(), true), 1);
+    EXPECT_TRUE(grafico->datos().resaltadas[1]);
+
+    // Keys of the selected runs, or of all those shown; ñ has its 20 attempts only over several runs.
+    auto* teclado = frm->findChild<TecladoHistorial*>(u"teclado"_s);
+    const std::size_t enie = indiceTecla("Ñ").value();
+    EXPECT_EQ(teclado->uso()[enie], (UsoTecla{10, 3}));
+    tabla->clearSelection();
+    EXPECT_EQ(teclado->uso()[enie], (UsoTecla{300, 90}));
+    iniciar();
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdPracticar"_s), Qt::LeftButton);
+    EXPECT_EQ(registro->mensajes, QStringList{textos::practicaEnPrueba()});
+    ventana->cmdDetener_Click();
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdPracticar"_s), Qt::LeftButton);
+    EXPECT_TRUE(texto()->toPlainText().section(u' ', 0, 0).contains(u'ñ'))
+        << texto()->toPlainText().toStdString();
+    eleccion->setCurrentIndex(eleccion->findText(u"b.txt"_s, Qt::MatchStartsWith));
+    QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdPracticar"_s), Qt::LeftButton);
+    EXPECT_EQ(registro->mensajes.last(), textos::faltaPractica(FaltaPractica::Historial));
 }
 
 } // namespace
