@@ -8,6 +8,7 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    tecladas::prepararPlataforma();
     QApplication aplicacion(argc, argv);
     tecladas::prepararAplicacion(aplicacion);
     auto entorno = std::make_unique<tecladas::EntornoEscritorio>();

@@ -40,6 +40,17 @@ public:
 
 } // namespace
 
+void prepararPlataforma() {
+    // Qt's X11 backing store hands its pixels over in shared memory, and before it paints again
+    // where the display server may still be reading, it waits for the server's answer: a round
+    // trip at every key, whose wait was most of a key's time to the screen on a busy machine.
+    // The few hundred pixels a key repaints travel faster over the connection itself, with
+    // nothing to wait for; a setting the user made stays.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    }
+}
+
 void prepararAplicacion(QApplication& aplicacion) {
     QApplication::setApplicationName(textos::tituloAplicacion());
     QApplication::setOrganizationName(textos::tituloAplicacion());

@@ -7,6 +7,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QInputMethodEvent>
@@ -16,12 +17,44 @@
 #include <QTextCursor>
 #include <QTextLayout>
 
+#include <algorithm>
+
 namespace tecladas {
 
 namespace {
 
 bool esNavegacion(int tecla) {
     return tecla == Qt::Key_End || tecla == Qt::Key_PageUp || tecla == Qt::Key_PageDown;
+}
+
+bool esDerechaIzquierda(QChar::Direction direccion) {
+    switch (direccion) {
+    case QChar::DirR:
+    case QChar::DirAL:
+    case QChar::DirAN:
+    case QChar::DirRLE:
+    case QChar::DirRLO:
+    case QChar::DirRLI:
+    case QChar::DirLRE:
+    case QChar::DirLRO:
+    case QChar::DirLRI:
+    case QChar::DirFSI:
+    case QChar::DirPDF:
+    case QChar::DirPDI:
+        return true;
+    default:
+        return false;
+    }
+}
+
+/// Whether appending `caracter` to `bloque` leaves the text before it where it was on screen:
+/// not so with right-to-left text, whose order a new character may change. Qt then repaints the
+/// paragraph itself.
+bool seRepintaSoloLoEscrito(char32_t caracter, const QTextBlock& bloque) {
+    const QString texto = bloque.text();
+    return !esDerechaIzquierda(QChar::direction(caracter)) &&
+           std::none_of(texto.cbegin(), texto.cend(),
+                        [](QChar c) { return esDerechaIzquierda(c.direction()); });
 }
 
 } // namespace
@@ -47,21 +80,78 @@ CajaEscritura::CajaEscritura(QWidget* padre)
 void CajaEscritura::anadirAlFinal(char32_t caracter) {
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
+    if (!seRepintaSoloLoEscrito(caracter, cursor.block())) {
+        escribir(cursor, caracter);
+        setTextCursor(cursor);
+        return;
+    }
+    // Qt repaints the whole paragraph at every character, and the whole box when a line is
+    // added, and the display server then copies all of it: only what changed is repainted here.
+    QAbstractTextDocumentLayout& disposicion = *document()->documentLayout();
+    const QRect caretAntes = cursorRect(cursor);
+    {
+        const QSignalBlocker sinRepintar(disposicion);
+        escribir(cursor, caracter);
+    }
+    viewport()->update(zonaCambiada(caretAntes, cursor, caracter));
+    // What Qt does on the signal held back: the scroll bar and the first line shown follow the
+    // text.
+    Q_EMIT disposicion.documentSizeChanged(disposicion.documentSize());
+    setTextCursor(cursor);
+}
+
+QRegion CajaEscritura::zonaCambiada(const QRect& caretAntes, const QTextCursor& cursor,
+                                    char32_t caracter) const {
+    const QRect caret = cursorRect(cursor);
+    const int margen = margenDeGlifo();
+    // Qt repaints the old and the new caret with 5 pixels either side, and rounds outwards: a
+    // margin one wider makes one rectangle of it all, which reaches the display in one request.
+    const int lados = std::max(margen, 6);
+    if (caretAntes.top() == caret.top()) {
+        // A glyph of another font that makes its line taller moves the text around it: Qt then
+        // repaints the whole box. One that does not may still reach further than those of the
+        // box's font; a mark is drawn over the character before it.
+        if (caretAntes.height() != caret.height()) {
+            return viewport()->rect();
+        }
+        if (!fontMetrics().inFontUcs4(caracter) || QChar::isMark(caracter)) {
+            return QRect(0, caretAntes.top() - margen, viewport()->width(), caretAntes.height() + 2 * margen);
+        }
+        return caretAntes.united(caret).adjusted(-lados, -margen, lados, margen);
+    }
+    // On to a new line: the old one loses what went on with the character (a word that no longer
+    // fits), from where its text now ends; the new one is drawn up to the caret.
+    const QTextCursor inicioAntes = cursorForPosition(QPoint(0, caretAntes.center().y()));
+    const QTextBlock bloque = inicioAntes.block();
+    const QTextLine linea = bloque.layout()->lineForTextPosition(inicioAntes.positionInBlock());
+    if (!linea.isValid() || qRound(linea.height()) != caretAntes.height()) {
+        return viewport()->rect();
+    }
+    const QPointF origen = blockBoundingGeometry(bloque).topLeft() + contentOffset();
+    const int finAntes = std::min(caretAntes.left(), int(origen.x() + linea.x() + linea.naturalTextWidth()));
+    return QRegion(QRect(QPoint(finAntes, caretAntes.top()), caretAntes.bottomRight())
+                       .adjusted(-lados, -margen, lados, margen)) +
+           QRect(QPoint(0, caret.top()), caret.bottomRight()).adjusted(0, -margen, lados, margen);
+}
+
+int CajaEscritura::margenDeGlifo() const {
+    // A glyph may reach past its own cell by its bearing; one pixel more for the smoothing.
+    const QFontMetrics medidas = fontMetrics();
+    return 1 + std::max({1, -medidas.minLeftBearing(), -medidas.minRightBearing()});
+}
+
+void CajaEscritura::escribir(QTextCursor& cursor, char32_t caracter) {
     if (caracter == kTeclaEnter) {
         cursor.insertBlock();
     } else {
         cursor.insertText(QString::fromUcs4(&caracter, 1));
-        partirSiEsLargo(cursor.block());
+        partirEnLineas(cursor.block());
         cursor.movePosition(QTextCursor::End);
     }
     parrafos::conservarGlifos(cursor.block());
-    setTextCursor(cursor);
 }
 
-void CajaEscritura::partirSiEsLargo(const QTextBlock& bloque) {
-    if (static_cast<std::size_t>(bloque.length() - 1) <= parrafos::kLargoMaximo) {
-        return;
-    }
+void CajaEscritura::partirEnLineas(const QTextBlock& bloque) {
     document()->documentLayout()->blockBoundingRect(bloque); // lays the block out if it is not
     const QTextLayout* disposicion = bloque.layout();
     if (disposicion == nullptr || disposicion->lineCount() < 2) {
@@ -71,6 +161,10 @@ void CajaEscritura::partirSiEsLargo(const QTextBlock& bloque) {
     corte.setPosition(bloque.position() + disposicion->lineAt(disposicion->lineCount() - 1).textStart());
     corte.insertBlock();
     corte.block().setUserState(parrafos::kContinuacion);
+    // Both halves are laid out again at once, so that the line count the scroll bar reads from is
+    // right before anything asks for it.
+    document()->documentLayout()->blockBoundingRect(corte.block().previous());
+    document()->documentLayout()->blockBoundingRect(corte.block());
 }
 
 QString CajaEscritura::contenido() const {

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 
 class QTextBlock;
+class QTextCursor;
 
 namespace tecladas {
 
@@ -19,8 +20,9 @@ public:
     explicit CajaEscritura(QWidget* padre = nullptr);
 
     /// Appends an accepted character at the end of the text, whatever the caret, and leaves
-    /// the caret after it. Enter starts a new line. A paragraph that grows long is split where
-    /// it wraps (see `parrafos`), so that a key never lays out all that was typed.
+    /// the caret after it. Enter starts a new line. The paragraph being typed is held one
+    /// wrapped line a block (see `parrafos`), so that a key lays out only the line it lands on
+    /// and repaints only what it changed.
     void anadirAlFinal(char32_t caracter);
 
     /// What the box holds as the user reads it: the accepted text, each Enter as "\n". Unlike
@@ -52,7 +54,13 @@ protected:
     void contextMenuEvent(QContextMenuEvent* evento) override;
 
 private:
-    void partirSiEsLargo(const QTextBlock& bloque);
+    void escribir(QTextCursor& cursor, char32_t caracter);
+    /// What appending `caracter` changed on screen, in the viewport: the character and the
+    /// caret, and the line the text left when it went on to a new one; the whole box when a
+    /// line changed its height.
+    QRegion zonaCambiada(const QRect& caretAntes, const QTextCursor& cursor, char32_t caracter) const;
+    int margenDeGlifo() const;
+    void partirEnLineas(const QTextBlock& bloque);
     void juzgar(const std::vector<char32_t>& caracteres);
 
     Composicion composicion_;

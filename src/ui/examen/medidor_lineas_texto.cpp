@@ -2,6 +2,7 @@
 
 #include "ui/escritorio/conversion.h"
 
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -13,6 +14,8 @@ void MedidorLineasTexto::ajustarA(const QPlainTextEdit& caja) {
     fuente_ = documento.defaultFont();
     opciones_ = documento.defaultTextOption();
     ancho_ = caja.viewport()->width() - 2 * documento.documentMargin();
+    holgura_ = 2 * QFontMetricsF(fuente_).maxWidth();
+    avances_.clear();
     olvidar();
 }
 
@@ -20,6 +23,47 @@ void MedidorLineasTexto::olvidar() {
     medido_ = 0;
     inicioUltimaLinea_ = 0;
     lineasAnteriores_ = 0;
+    anchoUltima_ = 0;
+}
+
+bool MedidorLineasTexto::esSencillo(char16_t c) const {
+    const QChar caracter(c);
+    switch (caracter.direction()) {
+    case QChar::DirR:
+    case QChar::DirAL:
+    case QChar::DirAN:
+        return false;
+    default:
+        break;
+    }
+    return c >= 0x20 && !caracter.isSurrogate() && !caracter.isMark() &&
+           caracter.category() != QChar::Other_Format && caracter.category() != QChar::Separator_Line &&
+           caracter.category() != QChar::Separator_Paragraph && QFontMetricsF(fuente_).inFont(caracter);
+}
+
+double MedidorLineasTexto::avance(char16_t c) {
+    const auto visto = avances_.find(c);
+    if (visto != avances_.end()) {
+        return visto->second;
+    }
+    QTextLayout disposicion(QString(QChar(c)), fuente_);
+    disposicion.setTextOption(opciones_);
+    disposicion.beginLayout();
+    QTextLine linea = disposicion.createLine();
+    linea.setLineWidth(ancho_);
+    disposicion.endLayout();
+    return avances_[c] = linea.horizontalAdvance();
+}
+
+double MedidorLineasTexto::anchoSencillo(std::u16string_view texto) {
+    double ancho = 0;
+    for (const char16_t c : texto) {
+        if (!esSencillo(c)) {
+            return -1;
+        }
+        ancho += avance(c);
+    }
+    return ancho;
 }
 
 MedidorLineasTexto::Medida MedidorLineasTexto::medirParrafo(std::u16string_view parrafo) const {
@@ -48,6 +92,16 @@ int MedidorLineasTexto::lineaDelFinal(std::u16string_view buffer) {
     if (buffer.size() < medido_) {
         olvidar();
     }
+    // A line wraps only once its text is wider than the line: while the advances of plain
+    // characters add up to clearly less, the last line goes on and nothing needs laying out.
+    if (anchoUltima_ >= 0) {
+        const double anadido = anchoSencillo(buffer.substr(medido_));
+        if (anadido >= 0 && anchoUltima_ + anadido <= ancho_ - holgura_) {
+            anchoUltima_ += anadido;
+            medido_ = buffer.size();
+            return lineasAnteriores_ + 1;
+        }
+    }
     // Paragraphs completed since the last call are counted once and never measured again.
     for (std::size_t cr = buffer.find(u'\r', medido_); cr != std::u16string_view::npos;
          cr = buffer.find(u'\r', cr + 1)) {
@@ -59,6 +113,7 @@ int MedidorLineasTexto::lineaDelFinal(std::u16string_view buffer) {
     lineasAnteriores_ += ultima.lineas - 1;
     inicioUltimaLinea_ += ultima.inicioUltimaLinea;
     medido_ = buffer.size();
+    anchoUltima_ = anchoSencillo(buffer.substr(inicioUltimaLinea_));
     return linea;
 }
 

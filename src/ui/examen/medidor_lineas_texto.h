@@ -6,6 +6,7 @@
 #include <QTextOption>
 
 #include <cstddef>
+#include <unordered_map>
 
 class QPlainTextEdit;
 
@@ -14,7 +15,7 @@ namespace tecladas {
 /// Measures the hidden buffer exactly as a plain text box wraps its text: same font, same text
 /// width (the viewport less the document margins) and same wrap mode. Measures incrementally:
 /// only the last wrapped line can change when a character is appended, so only that line is
-/// laid out again.
+/// laid out again, and not even that while plain characters leave it well short of the width.
 class MedidorLineasTexto final : public MedidorLineas {
 public:
     /// Takes the font, wrapping and text width of `caja`, and forgets what was measured.
@@ -34,6 +35,13 @@ public:
 
 private:
     void olvidar();
+    /// Whether `c` adds its own advance to a line and nothing else: no control character, mark,
+    /// format character, right-to-left letter or glyph of another font.
+    bool esSencillo(char16_t c) const;
+    /// The advance a line of the box gives `c`, measured once.
+    double avance(char16_t c);
+    /// The advances of `texto` added up, or -1 when a character of it is not plain.
+    double anchoSencillo(std::u16string_view texto);
 
     QFont fuente_;
     QTextOption opciones_;
@@ -42,6 +50,9 @@ private:
     std::size_t medido_ = 0;            ///< length of the buffer at the last measurement
     std::size_t inicioUltimaLinea_ = 0; ///< buffer position where the last wrapped line starts
     int lineasAnteriores_ = 0;          ///< wrapped lines before that one
+    double anchoUltima_ = 0;            ///< `anchoSencillo` of the last line, as measured
+    double holgura_ = 0;                ///< room the sum of advances leaves for kerning
+    std::unordered_map<char16_t, double> avances_;
 };
 
 } // namespace tecladas

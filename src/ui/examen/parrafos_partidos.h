@@ -14,13 +14,15 @@ class QTextDocument;
 /// Long paragraphs in the reference and typing boxes are held as several blocks, split at the
 /// start of a wrapped line. A box wraps each block on its own, so a split there changes nothing
 /// on screen, while an edit or a repaint only lays out one block of modest length instead of a
-/// whole paragraph (a paragraph of 50,000 characters costs milliseconds at every key).
+/// whole paragraph (a paragraph of 50,000 characters costs milliseconds at every key). The typing
+/// box splits the paragraph being typed at every wrapped line; the reference box splits longer
+/// paragraphs only.
 namespace tecladas::parrafos {
 
 /// Block state of a block that continues the paragraph of the block before it.
 inline constexpr int kContinuacion = 1;
 
-/// Paragraphs longer than this many UTF-16 units are split.
+/// Paragraphs of the reference box longer than this many UTF-16 units are split.
 inline constexpr std::size_t kLargoMaximo = 1024;
 
 /// Whether `bloque` continues the paragraph before it.
