@@ -39,7 +39,7 @@ paquetes=(
     nsis wine wine64
 )
 if [ "$modo" = --pruebas ]; then
-    paquetes+=(xvfb xauth xdotool imagemagick sqlite3 fonts-liberation)
+    paquetes+=(xvfb xauth xdotool imagemagick sqlite3 fonts-liberation fonts-dejavu-core)
 fi
 faltan=()
 for p in "${paquetes[@]}"; do
@@ -208,10 +208,12 @@ runtime_dlls=("$runtime_gcc/libstdc++-6.dll" "$runtime_gcc/libgcc_s_seh-1.dll"
 # The test programs under Wine find Qt's and the compiler's libraries through WINEPATH.
 export WINEPATH="Z:$qt_win/bin;Z:$runtime_gcc;Z:/usr/$mingw/lib"
 # The window tests draw offscreen, where Qt for Windows takes its fonts from its own lib/fonts
-# folder: the Liberation fonts there measure texts as the Linux tests do.
+# folder: the Liberation fonts there measure texts as the Linux tests do, and DejaVu draws what
+# they lack (combining marks), as fontconfig's fallback does on Linux.
 if [ "$modo" = --pruebas ]; then
     mkdir -p "$qt_win/lib/fonts"
-    cp /usr/share/fonts/truetype/liberation/Liberation{Sans,Mono}-*.ttf "$qt_win/lib/fonts/"
+    cp /usr/share/fonts/truetype/liberation/Liberation{Sans,Mono}-*.ttf \
+        /usr/share/fonts/truetype/dejavu/DejaVuSans{,Mono}.ttf "$qt_win/lib/fonts/"
 fi
 
 build="$raiz/build-windows"
