@@ -8,7 +8,13 @@
 #include <string>
 
 #if defined(_WIN32)
-#include <fstream>
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -42,33 +48,113 @@ ResultadoLectura falloDeSistema(int numero) {
 
 #if defined(_WIN32)
 
-/// Reads the whole file into `bytes`, or returns why it could not.
-ResultadoLectura leerBytes(const std::filesystem::path& ruta, std::string& bytes) {
-    std::error_code error;
-    const auto estado = std::filesystem::status(ruta, error);
-    if (!std::filesystem::exists(estado)) {
+ResultadoLectura falloDeWindows(DWORD codigo) {
+    switch (codigo) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
         return fallo(FalloLectura::NoExiste);
+    // Another program holds the file open without sharing it, or has locked part of it.
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return fallo(FalloLectura::Bloqueado);
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+        return fallo(FalloLectura::DemasiadoGrande);
+    case ERROR_ACCESS_DENIED:
+        return falloDeSistema(EACCES);
+    default:
+        return fallo(FalloLectura::Otro, std::error_code(static_cast<int>(codigo), std::system_category()));
     }
-    if (std::filesystem::is_directory(estado)) {
-        return fallo(FalloLectura::Otro, std::make_error_code(std::errc::is_a_directory));
+}
+
+/// The name to open: Windows refuses paths of MAX_PATH characters or more unless they are
+/// written whole in their extended form, which takes no "." or ".." and only backslashes.
+std::wstring nombreParaAbrir(const std::filesystem::path& ruta) {
+    std::wstring nombre = ruta.wstring();
+    if (nombre.size() < MAX_PATH - 12 || nombre.starts_with(LR"(\\?\)")) {
+        return nombre;
     }
-    if (!std::filesystem::is_regular_file(estado)) {
-        return fallo(FalloLectura::Otro, std::make_error_code(std::errc::not_supported));
+    std::error_code error;
+    const std::filesystem::path absoluta = std::filesystem::absolute(ruta, error);
+    if (error) {
+        return nombre;
     }
-    std::ifstream archivo(ruta, std::ios::binary);
-    if (!archivo) {
-        return falloDeSistema(errno != 0 ? errno : EACCES);
+    nombre = absoluta.lexically_normal().make_preferred().wstring();
+    if (nombre.starts_with(LR"(\\)")) {
+        return LR"(\\?\UNC\)" + nombre.substr(2);
     }
-    char bloque[1 << 16];
-    while (archivo.read(bloque, sizeof bloque) || archivo.gcount() > 0) {
-        bytes.append(bloque, static_cast<std::size_t>(archivo.gcount()));
-        if (bytes.size() > kTamanoMaximoArchivo) {
-            return fallo(FalloLectura::DemasiadoGrande);
+    return LR"(\\?\)" + nombre;
+}
+
+class Manejador {
+public:
+    explicit Manejador(HANDLE h)
+        : h_(h) {}
+    ~Manejador() {
+        if (h_ != INVALID_HANDLE_VALUE) {
+            ::CloseHandle(h_);
         }
     }
-    if (archivo.bad()) {
-        return falloDeSistema(errno != 0 ? errno : EIO);
+    Manejador(const Manejador&) = delete;
+    Manejador& operator=(const Manejador&) = delete;
+    HANDLE get() const { return h_; }
+
+private:
+    HANDLE h_;
+};
+
+ResultadoLectura leerBytes(const std::filesystem::path& ruta, std::string& bytes) {
+    // Shared for writing and deleting, so that a file another program keeps open (an editor)
+    // still reads; a folder opens too (backup semantics), to be told apart below.
+    Manejador archivo(::CreateFileW(
+        nombreParaAbrir(ruta).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (archivo.get() == INVALID_HANDLE_VALUE) {
+        return falloDeWindows(::GetLastError());
     }
+    // Devices (NUL, CON, a serial port) and pipes are no files to read.
+    if (::GetFileType(archivo.get()) != FILE_TYPE_DISK) {
+        return fallo(FalloLectura::Otro, std::make_error_code(std::errc::not_supported));
+    }
+    BY_HANDLE_FILE_INFORMATION datos{};
+    if (!::GetFileInformationByHandle(archivo.get(), &datos)) {
+        return falloDeWindows(::GetLastError());
+    }
+    if ((datos.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return falloDeSistema(EISDIR);
+    }
+    const std::uintmax_t tamano = (std::uintmax_t{datos.nFileSizeHigh} << 32) | datos.nFileSizeLow;
+    if (tamano > kTamanoMaximoArchivo) {
+        return fallo(FalloLectura::DemasiadoGrande);
+    }
+    // The file may still grow or shrink while it is read: read to its end, never past the limit.
+    bytes.resize(static_cast<std::size_t>(tamano) + 1);
+    std::size_t leidos = 0;
+    for (;;) {
+        if (leidos == bytes.size()) {
+            if (bytes.size() > kTamanoMaximoArchivo) {
+                return fallo(FalloLectura::DemasiadoGrande);
+            }
+            bytes.resize(std::min<std::size_t>(bytes.size() * 2, kTamanoMaximoArchivo + 1));
+        }
+        DWORD n = 0;
+        if (!::ReadFile(archivo.get(), bytes.data() + leidos, static_cast<DWORD>(bytes.size() - leidos), &n,
+                        nullptr)) {
+            return falloDeWindows(::GetLastError());
+        }
+        if (n == 0) {
+            break;
+        }
+        leidos += n;
+    }
+    if (leidos > kTamanoMaximoArchivo) {
+        return fallo(FalloLectura::DemasiadoGrande);
+    }
+    bytes.resize(leidos);
     return {};
 }
 

@@ -17,6 +17,7 @@ enum class FalloLectura {
     NoExiste,        ///< there is no file by that name (or it vanished before it was opened)
     DemasiadoGrande, ///< it is larger than `kTamanoMaximoArchivo`, or memory ran out
     NoEsTexto,       ///< it holds null characters: no key can type them, so it is not a text
+    Bloqueado,       ///< another program holds it open or locked and lets nobody read it (Windows)
     Otro,            ///< anything else; `error` holds the system's own reason
 };
 

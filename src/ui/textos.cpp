@@ -36,6 +36,8 @@ QString falloLectura(FalloLectura fallo, const std::error_code& error) {
         return archivoDemasiadoGrande();
     case FalloLectura::NoEsTexto:
         return archivoNoEsTexto();
+    case FalloLectura::Bloqueado:
+        return archivoBloqueado();
     case FalloLectura::Otro:
         // A reason with no system text of its own: a pipe or a device is not a file to read.
         if (error == std::errc::not_supported) {

@@ -71,6 +71,11 @@ inline QString archivoDemasiadoGrande() {
 inline QString archivoNoEsTexto() {
     return QStringLiteral("El archivo no es un texto: contiene caracteres nulos.");
 }
+inline QString archivoBloqueado() {
+    return QStringLiteral(
+        "Otro programa tiene abierto el archivo y no deja leerlo. Ciérrelo en ese programa y "
+        "vuelva a cargarlo.");
+}
 inline QString archivoNoLeido() {
     return QStringLiteral("No se ha podido leer el archivo: ");
 }

@@ -43,7 +43,7 @@ TEST(TecladoEspanolTest, EachCharacterIsTypedByTheKeysOfTheSpanishLayout) {
     for (const auto& [caracter, esperadas] : filas) {
         std::string nombres;
         for (const std::size_t t : teclasDeCaracter(caracter)) {
-            nombres += (nombres.empty() ? "" : "+") + std::string(tecladoEspanol()[t].nombre);
+            nombres.append(nombres.empty() ? "" : "+").append(tecladoEspanol()[t].nombre);
         }
         EXPECT_EQ(nombres, esperadas) << static_cast<std::uint32_t>(caracter);
     }

@@ -33,7 +33,6 @@ INSTANTIATE_TEST_SUITE_P(
         CasoCausa{"folder_in_the_path_is_a_file", ENOTDIR, "el archivo o su carpeta no existe."},
         CasoCausa{"folder", EISDIR, "el nombre es el de una carpeta, no el de un archivo."},
         CasoCausa{"disk_full", ENOSPC, "el disco está lleno."},
-        CasoCausa{"quota", EDQUOT, "se ha agotado el espacio del disco reservado a su usuario."},
         CasoCausa{"read_only_disk", EROFS, "el disco es de solo lectura."},
         CasoCausa{"too_many_open", EMFILE, "hay demasiados archivos abiertos."},
         CasoCausa{"too_many_open_in_system", ENFILE, "hay demasiados archivos abiertos."},
@@ -51,6 +50,12 @@ INSTANTIATE_TEST_SUITE_P(
         CasoCausa{"other_after_a_spanish_lead", ENOEXEC, "error del sistema: Exec format error."}),
     prueba::porNombre);
 // clang-format on
+#if defined(EDQUOT) // no disk quotas in Windows' C library
+INSTANTIATE_TEST_SUITE_P(Cuota, CausaFalloTest,
+                         ::testing::Values(CasoCausa{
+                             "quota", EDQUOT, "se ha agotado el espacio del disco reservado a su usuario."}),
+                         prueba::porNombre);
+#endif
 
 TEST(MotivoSinEscrituraTest, TheSystemSaysWhyAPathCannotBeWritten) {
     const std::filesystem::path carpeta = std::filesystem::temp_directory_path();

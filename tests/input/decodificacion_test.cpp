@@ -6,7 +6,11 @@
 
 #include <string>
 
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 namespace tecladas {
 namespace {
@@ -65,6 +69,16 @@ INSTANTIATE_TEST_SUITE_P(
     prueba::porNombre);
 // clang-format on
 
+#if defined(_WIN32)
+TEST(Windows1252Test, EveryByteReadsAsWindowsReadsIt) {
+    for (int b = 0; b < 256; ++b) {
+        const char byte = static_cast<char>(b);
+        wchar_t caracter = 0;
+        ASSERT_EQ(::MultiByteToWideChar(1252, 0, &byte, 1, &caracter, 1), 1) << b;
+        EXPECT_EQ(static_cast<wchar_t>(caracterWindows1252(static_cast<unsigned char>(b))), caracter) << b;
+    }
+}
+#else
 TEST(Windows1252Test, EveryByteReadsAsTheSystemsIconvReadsIt) {
     const iconv_t iconv1252 = iconv_open("WCHAR_T", "WINDOWS-1252");
     ASSERT_NE(iconv1252, reinterpret_cast<iconv_t>(-1));
@@ -83,6 +97,7 @@ TEST(Windows1252Test, EveryByteReadsAsTheSystemsIconvReadsIt) {
     }
     iconv_close(iconv1252);
 }
+#endif
 
 } // namespace
 } // namespace tecladas

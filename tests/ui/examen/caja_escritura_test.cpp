@@ -107,8 +107,12 @@ TEST_F(CajaEscrituraTest, DeadKeysInputMethodCommitsCtrlAltAltGrAndTabAreTyped) 
     tecla(textoact(), Qt::Key_Dead_Acute); // left pending by a stopped run: forgotten by the next
     ventana->cmdDetener_Click();
     iniciar();
+#if defined(Q_OS_WIN)
+    pulsar(u'á'); // Windows hands a dead key's letter over composed
+#else
     tecla(textoact(), Qt::Key_Dead_Acute);
     pulsar(u'a'); // judged once: an "a", or a "´" first, would be wrong
+#endif
     // Ctrl+Alt+I is a tab on X11; AltGr comes as its own modifier, or as Ctrl+Alt.
     tecla(textoact(), Qt::Key_I, Qt::ControlModifier | Qt::AltModifier, QStringLiteral("\t"));
     tecla(textoact(), Qt::Key_At, Qt::GroupSwitchModifier, QStringLiteral("@"));

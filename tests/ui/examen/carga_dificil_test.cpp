@@ -9,8 +9,12 @@
 
 #include <tuple>
 
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace tecladas {
 namespace {
@@ -67,13 +71,23 @@ TEST_F(CargaDificilTest, ANameThatIsNoRegularFileIsRefusedAtOnce) {
     expectCarga(ruta("no-existe.txt"), textos::archivoNoExiste());
     expectCarga(carpeta.path(),
                 textos::archivoNoLeido() + u"el nombre es el de una carpeta, no el de un archivo."_s);
+#if defined(Q_OS_WIN)
+    expectCarga(u"NUL"_s, textos::archivoEspecial());
+    // Another program holds the file open and shares it with nobody.
+    const HANDLE ocupado = ::CreateFileW(escribirArchivo("ocupado.txt", "x").toStdWString().c_str(),
+                                         GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    expectCarga(ruta("ocupado.txt"), textos::archivoBloqueado());
+    ::CloseHandle(ocupado);
+#else
     // A pipe without a writer would block the window if it were opened for reading.
     ASSERT_EQ(::mkfifo(QFile::encodeName(ruta("tuberia.txt")).constData(), 0600), 0);
     expectCarga(ruta("tuberia.txt"), textos::archivoEspecial());
+#endif
     ASSERT_TRUE(QFile::resize(escribirArchivo("grande.txt", {}), kTamanoMaximoArchivo + 1));
     expectCarga(ruta("grande.txt"), textos::archivoDemasiadoGrande());
 }
 
+#if !defined(Q_OS_WIN)
 TEST_F(CargaDificilTest, UnreadableFileIsRefused) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "root reads every file; the test tecladas_ui_sin_permiso runs this one as nobody";
@@ -87,6 +101,7 @@ TEST_F(CargaDificilTest, UnreadableFileIsRefused) {
         expectCarga(u"/proc/kmsg"_s, sinPermiso);
     }
 }
+#endif
 
 } // namespace
 } // namespace tecladas

@@ -33,8 +33,10 @@
 #include <functional>
 #include <tuple>
 
+#if !defined(Q_OS_WIN)
 #include <sys/resource.h>
 #include <unistd.h>
+#endif
 
 namespace tecladas {
 namespace {
@@ -128,7 +130,12 @@ TEST_F(HistorialTest, AFailureIsToldOnceAndItsRunsWaitUntilTheyCanBeKeptADamaged
                     danado.write(QByteArray(64, 'Z')));
     };
     const QFileDevice::Permissions soloLectura = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
-    const bool root = geteuid() == 0; // root writes anywhere: see como_nobody.sh
+    // Root writes anywhere (see como_nobody.sh), and Windows ignores a folder's read-only mark.
+#if defined(Q_OS_WIN)
+    const bool escribeEnTodo = true;
+#else
+    const bool escribeEnTodo = ::geteuid() == 0;
+#endif
     const struct {
         const char* nombre;
         std::function<void()> preparar, reparar;
@@ -136,19 +143,22 @@ TEST_F(HistorialTest, AFailureIsToldOnceAndItsRunsWaitUntilTheyCanBeKeptADamaged
         std::size_t guardadas; ///< after a restart, the fault mended
     } casos[] = {
         // clang-format off
-        {"data_folder_blocked_by_a_file", [&] { QFile(datos.filePath(u"Tecladas"_s)).open(QIODevice::WriteOnly); }, [&] { QFile::remove(datos.filePath(u"Tecladas"_s)); }, textos::carpetaNoSeCrea(carpeta), 1},
-        {"read_only_folder", [&] { QDir().mkpath(carpeta), QFile::setPermissions(carpeta, soloLectura); }, [&] { QFile::setPermissions(carpeta, soloLectura | QFileDevice::WriteOwner); }, root ? QString() : textos::historialSinPermiso(archivo, u"no tiene permiso para usar el archivo o su carpeta."_s), root ? 3u : 1u},
+        {"data_folder_blocked_by_a_file", [&] { QFile(datos.filePath(u"Tecladas"_s)).open(QIODevice::WriteOnly); }, [&] { QFile::remove(datos.filePath(u"Tecladas"_s)); }, textos::carpetaNoSeCrea(QDir::toNativeSeparators(carpeta)), 1},
+        {"read_only_folder", [&] { QDir().mkpath(carpeta), QFile::setPermissions(carpeta, soloLectura); }, [&] { QFile::setPermissions(carpeta, soloLectura | QFileDevice::WriteOwner); }, escribeEnTodo ? QString() : textos::historialSinPermiso(archivo, u"no tiene permiso para usar el archivo o su carpeta."_s), escribeEnTodo ? 3u : 1u},
         {"history_is_a_folder", [&] { QDir().mkpath(archivo); }, [&] { QDir().rmdir(archivo); }, u"el nombre es el de una carpeta, no el de un archivo."_s, 3},
         {"damaged_header", [&] { QDir().mkpath(carpeta), guardarArchivo(archivo, QByteArray(5000, 'x')); }, [] {}, u"apartado"_s, 3},
         {"damaged_data_page", [&] { QDir().mkpath(carpeta), danarPagina(); }, [] {}, u"apartado"_s, 3}};
     // clang-format on
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nombre);
+        ventana.reset(); // Windows removes no file that a program holds open
         QDir(datos.path()).removeRecursively();
         QDir().mkpath(datos.path());
         c.preparar();
-        QFile danado(archivo);
-        const QByteArray antes = danado.open(QIODevice::ReadOnly) ? danado.readAll() : QByteArray();
+        const QByteArray antes = [&] { // closed again: Windows renames no file held open
+            QFile danado(archivo);
+            return danado.open(QIODevice::ReadOnly) ? danado.readAll() : QByteArray();
+        }();
         ASSERT_TRUE(abrir(archivo));
         for (int prueba = 0; prueba < 2; ++prueba) {
             iniciarCon(u"ab"_s);
@@ -161,9 +171,10 @@ TEST_F(HistorialTest, AFailureIsToldOnceAndItsRunsWaitUntilTheyCanBeKeptADamaged
             ASSERT_EQ(apartados.size(), 1);
             QFile apartado(QDir(carpeta).filePath(apartados[0]));
             EXPECT_TRUE(apartado.open(QIODevice::ReadOnly) && apartado.readAll() == antes);
-            mensaje = textos::historialApartado(apartado.fileName());
+            mensaje = textos::historialApartado(QDir::toNativeSeparators(apartado.fileName()));
         }
-        EXPECT_EQ(registro->errores, c.mensaje.isEmpty() ? QStringList() : QStringList{mensaje});
+        EXPECT_EQ(registro->errores, c.mensaje.isEmpty() ? QStringList() : QStringList{mensaje})
+            << registro->errores.join(u' ').toStdString();
         const std::vector<PruebaTerminada> primeras = terminadas;
         ventana.reset(); // leaving: the runs not kept stay in the pending file, if it can be written
         c.reparar();
@@ -190,6 +201,7 @@ TEST_F(HistorialTest, AFileDeletedOrLockedWhileOpenLosesNoRunAndTheWindowAddsRun
     auto* frm = ventana->findChild<frm_historial*>(u"frm_historial"_s);
     auto* estado = frm->findChild<QLabel*>(u"lblEstado"_s);
     auto* tabla = frm->findChild<QTableView*>(u"tablaPruebas"_s);
+#if !defined(Q_OS_WIN) // where no file held open can be deleted
     for (const QString& sufijo : {u""_s, u"-wal"_s, u"-shm"_s}) {
         QFile::remove(ruta() + sufijo);
     }
@@ -197,6 +209,7 @@ TEST_F(HistorialTest, AFileDeletedOrLockedWhileOpenLosesNoRunAndTheWindowAddsRun
     escribir(u"ab"_s);
     EXPECT_EQ(leidas().size(), 1u) << "in a new file";
     EXPECT_EQ(tabla->model()->rowCount(), 1) << "the window shows the new file";
+#endif
 
     // Another program holds the write lock, and writes a run meanwhile.
     QSqlDatabase otra = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"otra"_s);
@@ -265,6 +278,9 @@ TEST_F(HistorialTest, AFileOfTheFirstVersionIsMigrated) {
 }
 
 TEST_F(HistorialTest, AFileOfTheSecondVersionHasItsLocalTimesTurnedIntoInstants) {
+#if defined(Q_OS_WIN)
+    GTEST_SKIP() << "Windows' C library takes no time zone by name from TZ";
+#endif
     const auto restaurar = qScopeGuard([zona = qgetenv("TZ")] {
         zona.isNull() ? qunsetenv("TZ") : qputenv("TZ", zona);
         tzset();
@@ -379,6 +395,7 @@ TEST_F(HistorialTest, TheWindowShowsChartsFiltersExportsPrintsAndDeletes) {
     QTemporaryDir salida;
     registro->destinoElegido = salida.filePath(u"historial.csv"_s);
     QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdExportar"_s), Qt::LeftButton);
+#if !defined(Q_OS_WIN) // the readers below are Debian's programs
     // A real CSV reader finds each field where it belongs, formulas kept as text.
     QProcess python;
     python.start(u"python3"_s, {u"-c"_s, uR"(import csv, sys
@@ -390,6 +407,7 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
               u"16|\uFEFFFecha|Texto|Duración|Teclad. exactas/Min.|Caracteres fallados\n"
               "16|01/12/2026 09:00:00|'=1+1 dictado.txt|0:01:15|150,50|'+ (1) e (2)\n"
               "16|03/12/2026 09:00:00|'=1+1 dictado.txt|0:10:05|279,25|'- (2)\n"_s);
+#endif
 #ifdef Q_OS_UNIX
     {
         // The disk fills as the file is written out: said, and the earlier export left whole.
@@ -418,6 +436,8 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
     registro->destinoElegido = salida.filePath(u"historial.pdf"_s);
     QTest::mouseClick(frm->findChild<QPushButton*>(u"cmdImprimir"_s), Qt::LeftButton);
     const QString pdf = registro->destinoElegido;
+    EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+#if !defined(Q_OS_WIN)
     auto leerPdf = [](const QString& programa, const QStringList& argumentos) {
         QProcess proceso;
         proceso.start(programa, argumentos);
@@ -439,6 +459,7 @@ for f in csv.reader(open(sys.argv[1], encoding='utf-8', newline=''), delimiter='
     EXPECT_TRUE(datosPdf.contains(QRegularExpression(u"Title: +Historial de pruebas"_s)))
         << datosPdf.toStdString();
     EXPECT_EQ(leerPdf(u"pdfimages"_s, {u"-list"_s, pdf}).count(u'\n'), 2) << "only the list's heading";
+#endif
 
     // Access keys, then Tab in reading order, out of each table.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frm));
