@@ -107,7 +107,16 @@ void dibujarTeclado(QPainter& pintor, const QRectF& marco, const std::vector<Uso
         const QRectF caja =
             QRectF(e.origen.x() + t.x * e.unidad, e.origen.y() + t.y * e.unidad, t.ancho * e.unidad, e.unidad)
                 .adjusted(e.unidad * 0.12, e.unidad * 0.08, -e.unidad * 0.12, -e.unidad * 0.08);
-        pintor.drawText(caja, Qt::AlignLeft | Qt::AlignBottom, deUtf8(t.normal));
+        const QString normal = deUtf8(t.normal);
+        // A word too long for its key ("Bloq Mayús" on a small keyboard) is set smaller, not cut.
+        if (const double ancho = QFontMetricsF(letra, pintor.device()).horizontalAdvance(normal);
+            ancho > caja.width()) {
+            QFont menor = letra;
+            menor.setPointSizeF(std::max(1.0, letra.pointSizeF() * caja.width() / ancho));
+            pintor.setFont(menor);
+        }
+        pintor.drawText(caja, Qt::AlignLeft | Qt::AlignBottom, normal);
+        pintor.setFont(letra);
         pintor.drawText(caja, Qt::AlignLeft | Qt::AlignTop, deUtf8(t.mayus));
         pintor.drawText(caja, Qt::AlignRight | Qt::AlignBottom, deUtf8(t.altGr));
     }
