@@ -27,34 +27,14 @@ bool esNavegacion(int tecla) {
     return tecla == Qt::Key_End || tecla == Qt::Key_PageUp || tecla == Qt::Key_PageDown;
 }
 
-bool esDerechaIzquierda(QChar::Direction direccion) {
-    switch (direccion) {
-    case QChar::DirR:
-    case QChar::DirAL:
-    case QChar::DirAN:
-    case QChar::DirRLE:
-    case QChar::DirRLO:
-    case QChar::DirRLI:
-    case QChar::DirLRE:
-    case QChar::DirLRO:
-    case QChar::DirLRI:
-    case QChar::DirFSI:
-    case QChar::DirPDF:
-    case QChar::DirPDI:
-        return true;
-    default:
-        return false;
-    }
-}
-
 /// Whether appending `caracter` to `bloque` leaves the text before it where it was on screen:
 /// not so with right-to-left text, whose order a new character may change. Qt then repaints the
 /// paragraph itself.
 bool seRepintaSoloLoEscrito(char32_t caracter, const QTextBlock& bloque) {
     const QString texto = bloque.text();
-    return !esDerechaIzquierda(QChar::direction(caracter)) &&
-           std::none_of(texto.cbegin(), texto.cend(),
-                        [](QChar c) { return esDerechaIzquierda(c.direction()); });
+    return !parrafos::esDerechaIzquierda(caracter) && std::none_of(texto.cbegin(), texto.cend(), [](QChar c) {
+        return parrafos::esDerechaIzquierda(c.unicode());
+    });
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ui/examen/medidor_lineas_texto.h"
 
 #include "ui/escritorio/conversion.h"
+#include "ui/examen/parrafos_partidos.h"
 
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
@@ -26,27 +27,20 @@ void MedidorLineasTexto::olvidar() {
     anchoUltima_ = 0;
 }
 
-bool MedidorLineasTexto::esSencillo(char16_t c) const {
-    const QChar caracter(c);
-    switch (caracter.direction()) {
-    case QChar::DirR:
-    case QChar::DirAL:
-    case QChar::DirAN:
-        return false;
-    default:
-        break;
-    }
-    return c >= 0x20 && !caracter.isSurrogate() && !caracter.isMark() &&
-           caracter.category() != QChar::Other_Format && caracter.category() != QChar::Separator_Line &&
-           caracter.category() != QChar::Separator_Paragraph && QFontMetricsF(fuente_).inFont(caracter);
-}
-
 double MedidorLineasTexto::avance(char16_t c) {
     const auto visto = avances_.find(c);
     if (visto != avances_.end()) {
         return visto->second;
     }
-    QTextLayout disposicion(QString(QChar(c)), fuente_);
+    const QChar caracter(c);
+    const bool sencillo =
+        c >= 0x20 && !caracter.isSurrogate() && !caracter.isMark() && !parrafos::esDerechaIzquierda(c) &&
+        caracter.category() != QChar::Other_Format && caracter.category() != QChar::Separator_Line &&
+        caracter.category() != QChar::Separator_Paragraph && QFontMetricsF(fuente_).inFont(caracter);
+    if (!sencillo) {
+        return avances_[c] = -1;
+    }
+    QTextLayout disposicion(QString(caracter), fuente_);
     disposicion.setTextOption(opciones_);
     disposicion.beginLayout();
     QTextLine linea = disposicion.createLine();
@@ -58,10 +52,11 @@ double MedidorLineasTexto::avance(char16_t c) {
 double MedidorLineasTexto::anchoSencillo(std::u16string_view texto) {
     double ancho = 0;
     for (const char16_t c : texto) {
-        if (!esSencillo(c)) {
+        const double suyo = avance(c);
+        if (suyo < 0) {
             return -1;
         }
-        ancho += avance(c);
+        ancho += suyo;
     }
     return ancho;
 }

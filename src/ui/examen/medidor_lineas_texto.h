@@ -35,10 +35,9 @@ public:
 
 private:
     void olvidar();
-    /// Whether `c` adds its own advance to a line and nothing else: no control character, mark,
-    /// format character, right-to-left letter or glyph of another font.
-    bool esSencillo(char16_t c) const;
-    /// The advance a line of the box gives `c`, measured once.
+    /// The advance a line of the box gives `c`, measured once; -1 unless `c` adds its own advance
+    /// to a line and nothing else (a control character, mark, format character, right-to-left
+    /// letter or glyph of another font does not).
     double avance(char16_t c);
     /// The advances of `texto` added up, or -1 when a character of it is not plain.
     double anchoSencillo(std::u16string_view texto);

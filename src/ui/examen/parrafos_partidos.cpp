@@ -10,6 +10,26 @@
 
 namespace tecladas::parrafos {
 
+bool esDerechaIzquierda(char32_t c) {
+    switch (QChar::direction(c)) {
+    case QChar::DirR:
+    case QChar::DirAL:
+    case QChar::DirAN:
+    case QChar::DirRLE:
+    case QChar::DirRLO:
+    case QChar::DirRLI:
+    case QChar::DirLRE:
+    case QChar::DirLRO:
+    case QChar::DirLRI:
+    case QChar::DirFSI:
+    case QChar::DirPDF:
+    case QChar::DirPDI:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool esContinuacion(const QTextBlock& bloque) {
     return bloque.userState() == kContinuacion;
 }

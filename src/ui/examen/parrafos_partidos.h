@@ -25,6 +25,10 @@ inline constexpr int kContinuacion = 1;
 /// Paragraphs of the reference box longer than this many UTF-16 units are split.
 inline constexpr std::size_t kLargoMaximo = 1024;
 
+/// Whether `c` is right-to-left or steers the direction of the text around it: appending it, or
+/// a character after it, may reorder a line already on screen.
+bool esDerechaIzquierda(char32_t c);
+
 /// Whether `bloque` continues the paragraph before it.
 bool esContinuacion(const QTextBlock& bloque);
 
