@@ -177,7 +177,7 @@ void frm_historial::ponerTextos() {
     ui_->cmbTexto->setCurrentIndex(std::max(0, ui_->cmbTexto->findData(elegido)));
 }
 
-void frm_historial::mostrarTexto() {
+std::vector<const PruebaGuardada*> frm_historial::delTextoElegido() const {
     const qulonglong elegido = ui_->cmbTexto->currentData().toULongLong();
     std::vector<const PruebaGuardada*> mostradas;
     for (const PruebaGuardada& p : pruebas_) {
@@ -185,18 +185,16 @@ void frm_historial::mostrarTexto() {
             mostradas.push_back(&p);
         }
     }
-    modelo_->poner(std::move(mostradas));
+    return mostradas;
+}
+
+void frm_historial::mostrarTexto() {
+    modelo_->poner(delTextoElegido());
     actualizarVista();
 }
 
 void frm_historial::actualizarVista() {
-    std::vector<const PruebaGuardada*> mostradas;
-    const qulonglong elegido = ui_->cmbTexto->currentData().toULongLong();
-    for (const PruebaGuardada& p : pruebas_) {
-        if (elegido == kTodosLosTextos || p.resumen.huella == elegido) {
-            mostradas.push_back(&p);
-        }
-    }
+    const std::vector<const PruebaGuardada*> mostradas = delTextoElegido();
     ui_->grafico->mostrar(mostradas, umbrales_,
                           ui_->optDias->isChecked() ? VistaGrafico::Dias : VistaGrafico::Pruebas);
     actualizarProgreso(mostradas);
@@ -235,40 +233,38 @@ void frm_historial::actualizarProgreso(const std::vector<const PruebaGuardada*>&
     }
 }
 
-std::vector<const PruebaGuardada*> frm_historial::elegidas() const {
-    const QModelIndexList filas = ui_->tablaPruebas->selectionModel()->selectedRows();
-    if (filas.isEmpty()) {
-        return modelo_->pruebas();
-    }
+std::vector<const PruebaGuardada*> frm_historial::seleccionadas() const {
     std::vector<const PruebaGuardada*> lista;
-    for (const QModelIndex& fila : filas) {
+    for (const QModelIndex& fila : ui_->tablaPruebas->selectionModel()->selectedRows()) {
         lista.push_back(modelo_->pruebas()[static_cast<std::size_t>(fila.row())]);
     }
     return lista;
 }
 
-std::vector<CaracterFallado> frm_historial::masFallados() const {
+std::vector<const PruebaGuardada*> frm_historial::elegidas() const {
+    std::vector<const PruebaGuardada*> lista = seleccionadas();
+    return lista.empty() ? modelo_->pruebas() : lista;
+}
+
+std::vector<CaracterFallado> frm_historial::masFallados(const std::vector<const PruebaGuardada*>& pruebas) {
     RecuentoFallos recuento;
-    for (const PruebaGuardada* p : elegidas()) {
+    for (const PruebaGuardada* p : pruebas) {
         recuento.sumar(p->resumen.fallados);
     }
     return recuento.peores(kMasFallados);
 }
 
 void frm_historial::actualizarFallos() {
-    const QModelIndexList filas = ui_->tablaPruebas->selectionModel()->selectedRows();
-    ui_->cmdBorrar->setEnabled(!filas.isEmpty());
-    std::vector<const PruebaGuardada*> seleccionadas;
-    for (const QModelIndex& fila : filas) {
-        seleccionadas.push_back(modelo_->pruebas()[static_cast<std::size_t>(fila.row())]);
-    }
-    ui_->grafico->resaltar(seleccionadas);
+    const std::vector<const PruebaGuardada*> seleccion = seleccionadas();
+    ui_->cmdBorrar->setEnabled(!seleccion.empty());
+    ui_->grafico->resaltar(seleccion);
+    const std::vector<const PruebaGuardada*>& sumadas = seleccion.empty() ? modelo_->pruebas() : seleccion;
     RecuentoTeclas teclas;
-    for (const PruebaGuardada* p : elegidas()) {
+    for (const PruebaGuardada* p : sumadas) {
         teclas.sumar(p->resumen.intentados, p->resumen.fallados);
     }
     ui_->teclado->mostrar(teclas.porTecla());
-    const std::vector<CaracterFallado> peores = masFallados();
+    const std::vector<CaracterFallado> peores = masFallados(sumadas);
     ui_->tablaFallos->setRowCount(static_cast<int>(peores.size()));
     for (int fila = 0; fila < static_cast<int>(peores.size()); ++fila) {
         const CaracterFallado& f = peores[static_cast<std::size_t>(fila)];
@@ -280,14 +276,14 @@ void frm_historial::actualizarFallos() {
 }
 
 void frm_historial::cmdBorrar_Click() {
-    const QModelIndexList filas = ui_->tablaPruebas->selectionModel()->selectedRows();
-    if (filas.isEmpty() ||
-        !entorno_.preguntar(this, textos::preguntaBorrar(static_cast<int>(filas.size())))) {
+    const std::vector<const PruebaGuardada*> seleccion = seleccionadas();
+    if (seleccion.empty() ||
+        !entorno_.preguntar(this, textos::preguntaBorrar(static_cast<int>(seleccion.size())))) {
         return;
     }
     std::vector<qint64> ids;
-    for (const QModelIndex& fila : filas) {
-        ids.push_back(modelo_->pruebas()[static_cast<std::size_t>(fila.row())]->id);
+    for (const PruebaGuardada* p : seleccion) {
+        ids.push_back(p->id);
     }
     if (const QString fallo = historial_.borrar(ids); !fallo.isEmpty()) {
         avisar(textos::historialNoCambiado(), fallo);
@@ -332,7 +328,7 @@ void frm_historial::cmdImprimir_Click() {
                                    umbrales_,
                                    progreso.trimmed(),
                                    ui_->tablaFallos->accessibleName(),
-                                   masFallados(),
+                                   masFallados(elegidas()),
                                    ui_->teclado->accessibleName(),
                                    ui_->teclado->uso()};
     if (const QString fallo = imprimirHistorial(*impresora, informe, ui_->grafico->datos(), *modelo_);

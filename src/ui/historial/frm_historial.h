@@ -71,15 +71,19 @@ private:
     /// Fills the choice of text from the runs, keeping the chosen one when it still has runs.
     void ponerTextos();
     void mostrarTexto();
+    /// The runs of the text chosen (all with "Todos los textos"), oldest first.
+    std::vector<const PruebaGuardada*> delTextoElegido() const;
     /// Chart, buttons and missed characters, after the rows changed.
     void actualizarVista();
     /// The sentence under the chart and the chosen text's summary, for `mostradas` (oldest first).
     void actualizarProgreso(const std::vector<const PruebaGuardada*>& mostradas);
     /// Missed characters, keys and highlighted points, after the rows or the selection changed.
     void actualizarFallos();
+    /// The runs of the selected rows, in the table's order.
+    std::vector<const PruebaGuardada*> seleccionadas() const;
     /// The runs the fallos list sums: the selected rows, or every row shown.
     std::vector<const PruebaGuardada*> elegidas() const;
-    std::vector<CaracterFallado> masFallados() const;
+    static std::vector<CaracterFallado> masFallados(const std::vector<const PruebaGuardada*>& pruebas);
     void avisar(const QString& prefijo, const QString& fallo);
 
     std::unique_ptr<Ui::frm_historial> ui_;

@@ -1,6 +1,7 @@
 #include "ui/historial/grafico_historial.h"
 
 #include "grading/progreso.h"
+#include "ui/escritorio/marco_foco.h"
 #include "ui/historial/textos_historial.h"
 
 #include <QFontMetricsF>
@@ -8,7 +9,6 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QToolTip>
 
@@ -335,12 +335,7 @@ void GraficoHistorial::mousePressEvent(QMouseEvent* evento) {
 void GraficoHistorial::paintEvent(QPaintEvent* /*evento*/) {
     QStylePainter pintor(this);
     area_ = dibujarGrafico(pintor, rect(), datos_);
-    if (hasFocus()) {
-        QStyleOptionFocusRect opcion;
-        opcion.initFrom(this);
-        opcion.rect = rect().adjusted(2, 2, -2, -2);
-        pintor.drawPrimitive(QStyle::PE_FrameFocusRect, opcion);
-    }
+    dibujarMarcoDeFoco(pintor, *this, 2);
 }
 
 } // namespace tecladas

@@ -1,12 +1,12 @@
 #include "ui/historial/teclado_historial.h"
 
+#include "ui/escritorio/marco_foco.h"
 #include "ui/historial/textos_historial.h"
 
 #include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QToolTip>
 
@@ -195,12 +195,7 @@ bool TecladoHistorial::event(QEvent* evento) {
 void TecladoHistorial::paintEvent(QPaintEvent* /*evento*/) {
     QStylePainter pintor(this);
     dibujarTeclado(pintor, rect(), uso_);
-    if (hasFocus()) {
-        QStyleOptionFocusRect opcion;
-        opcion.initFrom(this);
-        opcion.rect = rect().adjusted(1, 1, -1, -1);
-        pintor.drawPrimitive(QStyle::PE_FrameFocusRect, opcion);
-    }
+    dibujarMarcoDeFoco(pintor, *this, 1);
 }
 
 } // namespace tecladas
