@@ -28,6 +28,9 @@ void completarFuentes(QWidget& ventana, QWidget& texto, QWidget& textoact, QWidg
     mecanografica.setPointSizeF(8.25);
     mecanografica.setWeight(QFont::Normal);
     texto.setFont(mecanografica);
+    // The typing box lays its line out again at every key, and shaping it was most of that:
+    // letters of a typewriter font need none. Scripts that do are still shaped.
+    mecanografica.setStyleStrategy(QFont::PreferNoShaping);
     textoact.setFont(mecanografica);
     QFont grande = aviso.font();
     grande.setPointSizeF(13.5);

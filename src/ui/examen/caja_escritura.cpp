@@ -8,16 +8,21 @@
 #include <QAbstractTextDocumentLayout>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace tecladas {
 
@@ -27,14 +32,33 @@ bool esNavegacion(int tecla) {
     return tecla == Qt::Key_End || tecla == Qt::Key_PageUp || tecla == Qt::Key_PageDown;
 }
 
+bool tieneDerechaIzquierda(const QTextBlock& bloque) {
+    const QString texto = bloque.text();
+    return std::any_of(texto.cbegin(), texto.cend(),
+                       [](QChar c) { return parrafos::esDerechaIzquierda(c.unicode()); });
+}
+
 /// Whether appending `caracter` to `bloque` leaves the text before it where it was on screen:
 /// not so with right-to-left text, whose order a new character may change. Qt then repaints the
 /// paragraph itself.
 bool seRepintaSoloLoEscrito(char32_t caracter, const QTextBlock& bloque) {
-    const QString texto = bloque.text();
-    return !parrafos::esDerechaIzquierda(caracter) && std::none_of(texto.cbegin(), texto.cend(), [](QChar c) {
-        return parrafos::esDerechaIzquierda(c.unicode());
-    });
+    return !parrafos::esDerechaIzquierda(caracter) && !tieneDerechaIzquierda(bloque);
+}
+
+/// Draws the glyphs of `linea` that may reach into `zona`, a few cells wide: those of the
+/// characters under it and, for the glyphs that overhang their cells, one more each side.
+void dibujarGlifosEn(QPainter& pintor, const QTextLine& linea, const QPointF& origen, const QRect& zona,
+                     int margen) {
+    const int inicio = linea.textStart();
+    const int fin = inicio + linea.textLength();
+    const int desde = std::max(inicio, linea.xToCursor(zona.left() - margen - origen.x()) - 1);
+    const int hasta = std::min(fin, linea.xToCursor(zona.right() + 1 + margen - origen.x()) + 1);
+    if (hasta <= desde) {
+        return;
+    }
+    for (const QGlyphRun& glifos : linea.glyphRuns(desde, hasta - desde)) {
+        pintor.drawGlyphRun(origen, glifos);
+    }
 }
 
 } // namespace
@@ -78,6 +102,9 @@ void CajaEscritura::anadirAlFinal(char32_t caracter) {
     // text.
     Q_EMIT disposicion.documentSizeChanged(disposicion.documentSize());
     setTextCursor(cursor);
+    // Painted and sent to the display now, where the box may have scrolled since, rather than on
+    // the next turn of the event loop: the caret is part of what is to be painted already.
+    viewport()->repaint(cursorRect());
 }
 
 QRegion CajaEscritura::zonaCambiada(const QRect& caretAntes, const QTextCursor& cursor,
@@ -173,6 +200,60 @@ bool CajaEscritura::event(QEvent* evento) {
         }
     }
     return QPlainTextEdit::event(evento);
+}
+
+void CajaEscritura::paintEvent(QPaintEvent* evento) {
+    if (!pintarCeldas(evento->rect())) {
+        QPlainTextEdit::paintEvent(evento);
+    }
+}
+
+bool CajaEscritura::pintarCeldas(const QRect& zona) {
+    // Qt draws every glyph of each line a repaint touches, and a line may hold a hundred; a key
+    // changes two or three cells, and then only their glyphs are drawn. What Qt would draw
+    // besides text and caret (a selection, an input method's pre-edit, the placeholder, a block
+    // cursor) and right-to-left lines, whose characters are not in the order they are shown, are
+    // left to Qt.
+    const QAbstractTextDocumentLayout::PaintContext contexto = getPaintContext();
+    if (zona.width() > kCeldasPintadasAParte * fontMetrics().averageCharWidth() ||
+        !contexto.selections.isEmpty() || contexto.cursorPosition < -1 || overwriteMode() ||
+        document()->isEmpty()) {
+        return false;
+    }
+    const QTextBlock primero = firstVisibleBlock();
+    QPointF origen = contentOffset();
+    std::vector<std::pair<QTextBlock, QPointF>> tocados;
+    for (QTextBlock bloque = primero; bloque.isValid() && origen.y() <= zona.bottom();
+         bloque = bloque.next()) {
+        const QRectF rectangulo = blockBoundingRect(bloque).translated(origen);
+        if (bloque.isVisible() && rectangulo.bottom() >= zona.top()) {
+            if (tieneDerechaIzquierda(bloque)) {
+                return false;
+            }
+            tocados.emplace_back(bloque, origen);
+        }
+        origen.ry() += rectangulo.height();
+    }
+    QPainter pintor(viewport());
+    pintor.setClipRect(zona);
+    pintor.setPen(contexto.palette.text().color());
+    const int margen = margenDeGlifo();
+    for (const auto& [bloque, origenBloque] : tocados) {
+        const QTextLayout& disposicion = *bloque.layout();
+        const QPointF origenTexto = origenBloque + disposicion.position();
+        for (int i = 0; i < disposicion.lineCount(); ++i) {
+            const QTextLine linea = disposicion.lineAt(i);
+            const QRectF rectangulo = linea.rect().translated(origenTexto);
+            if (rectangulo.bottom() >= zona.top() && rectangulo.top() <= zona.bottom()) {
+                dibujarGlifosEn(pintor, linea, origenTexto, zona, margen);
+            }
+        }
+        const int caret = contexto.cursorPosition - bloque.position();
+        if (contexto.cursorPosition >= 0 && caret >= 0 && caret < bloque.length()) {
+            disposicion.drawCursor(&pintor, origenBloque, caret, cursorWidth());
+        }
+    }
+    return true;
 }
 
 void CajaEscritura::keyPressEvent(QKeyEvent* evento) {

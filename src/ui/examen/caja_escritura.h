@@ -46,6 +46,7 @@ Q_SIGNALS:
 protected:
     QMimeData* createMimeDataFromSelection() const override;
     bool event(QEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     void inputMethodEvent(QInputMethodEvent* evento) override;
     void changeEvent(QEvent* evento) override;
@@ -60,8 +61,14 @@ private:
     /// line changed its height.
     QRegion zonaCambiada(const QRect& caretAntes, const QTextCursor& cursor, char32_t caracter) const;
     int margenDeGlifo() const;
+    /// Paints `zona`, when it is a few cells wide, drawing only the glyphs that reach into it;
+    /// false, having painted nothing, where Qt's own painting is needed.
+    bool pintarCeldas(const QRect& zona);
     void partirEnLineas(const QTextBlock& bloque);
     void juzgar(const std::vector<char32_t>& caracteres);
+
+    /// How many cells wide a repainted zone may be for `pintarCeldas`; a key's is two or three.
+    static constexpr int kCeldasPintadasAParte = 8;
 
     Composicion composicion_;
 };
