@@ -190,6 +190,17 @@ QVariant CajaEscritura::inputMethodQuery(Qt::InputMethodQuery consulta) const {
 }
 
 bool CajaEscritura::event(QEvent* evento) {
+    // A character typed in the box is no shortcut of the window's: saying so at once spares Qt
+    // asking each widget up to the window and searching its shortcuts at every key.
+    if (evento->type() == QEvent::ShortcutOverride) {
+        auto* tecla = static_cast<QKeyEvent*>(evento);
+        const bool conModificador =
+            tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        if (!conModificador && !tecla->text().isEmpty() && tecla->text().front().isPrint()) {
+            tecla->accept();
+            return true;
+        }
+    }
     // Tab and Shift+Tab are typed, not used to move the focus: a text may hold tabs.
     if (evento->type() == QEvent::KeyPress) {
         auto* tecla = static_cast<QKeyEvent*>(evento);
