@@ -21,6 +21,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -93,9 +94,16 @@ void CajaEscritura::anadirAlFinal(char32_t caracter) {
     // added, and the display server then copies all of it: only what changed is repainted here.
     QAbstractTextDocumentLayout& disposicion = *document()->documentLayout();
     const QRect caretAntes = cursorRect(cursor);
+    const bool pintado = pintarAntesDeEscribir(cursor, caracter, caretAntes);
     {
         const QSignalBlocker sinRepintar(disposicion);
         escribir(cursor, caracter);
+    }
+    // Qt's caret went on with the text, to where it was painted; were it not so, what was painted
+    // is put right as for any other key.
+    if (pintado && textCursor().position() == cursor.position() &&
+        cursorRect(cursor).topLeft() == caretAntes.topLeft() + QPoint(anchoAnticipado_, 0)) {
+        return;
     }
     viewport()->update(zonaCambiada(caretAntes, cursor, caracter));
     // What Qt does on the signal held back: the scroll bar and the first line shown follow the
@@ -105,6 +113,56 @@ void CajaEscritura::anadirAlFinal(char32_t caracter) {
     // Painted and sent to the display now, where the box may have scrolled since, rather than on
     // the next turn of the event loop: the caret is part of what is to be painted already.
     viewport()->repaint(cursorRect());
+}
+
+bool CajaEscritura::pintarAntesDeEscribir(const QTextCursor& cursor, char32_t caracter,
+                                          const QRect& caretAntes) {
+    // Most keys append one letter that fits on the line being typed: it is painted, with the
+    // caret after it, before the text takes it in, so that the layout of the line, which costs
+    // more than the painting, comes after the display has the key. Only a letter of the box's
+    // font that needs no shaping, drawn after a visible caret at the end of a one-line block;
+    // anything else goes the common way.
+    const bool simple = caracter >= U' ' && caracter < kPrimeroConForma && caracter != U'\x7f' &&
+                        !QChar::isMark(caracter) && fontMetrics().inFontUcs4(caracter);
+    // Not into an empty box, nor under a right-to-left line: `pintarCeldas` leaves those to Qt.
+    const QTextBlock anterior = cursor.block().previous();
+    if (!simple || document()->isEmpty() || (anterior.isValid() && tieneDerechaIzquierda(anterior)) ||
+        textCursor().position() != cursor.position() || !viewport()->rect().contains(caretAntes)) {
+        return false;
+    }
+    const QAbstractTextDocumentLayout::PaintContext contexto = getPaintContext();
+    const QTextLayout* disposicion = cursor.block().layout();
+    if (contexto.cursorPosition != cursor.position() || !contexto.selections.isEmpty() ||
+        disposicion == nullptr || disposicion->lineCount() != 1) {
+        return false;
+    }
+    const QTextLine linea = disposicion->lineAt(0);
+    auto& anticipado = anticipado_.emplace();
+    anticipado.glifo.setText(QString::fromUcs4(&caracter, 1));
+    anticipado.glifo.setFont(document()->defaultFont());
+    anticipado.glifo.setTextOption(document()->defaultTextOption());
+    anticipado.glifo.beginLayout();
+    const QTextLine sola = anticipado.glifo.createLine();
+    anticipado.glifo.endLayout();
+    const qreal x = linea.cursorToX(cursor.positionInBlock());
+    const qreal ancho = sola.cursorToX(1);
+    // A letter that would take the line to its edge may send a word on to the next line.
+    if (x + ancho + 1 >= linea.width() || sola.ascent() != linea.ascent() ||
+        sola.descent() != linea.descent()) {
+        anticipado_.reset();
+        return false;
+    }
+    anticipado.origen = blockBoundingGeometry(cursor.block()).topLeft() + contentOffset() +
+                        disposicion->position() + QPointF(x, linea.y());
+    anchoAnticipado_ = qRound(x + ancho) - qRound(x);
+    const int margen = margenDeGlifo();
+    const int lados = std::max(margen, 6);
+    viewport()->repaint(caretAntes.united(caretAntes.translated(anchoAnticipado_, 0))
+                            .adjusted(-lados, -margen, lados, margen));
+    // Painted only if nothing else was waiting to be painted around it (see `pintarCeldas`).
+    const bool pintado = anticipado_->pintado;
+    anticipado_.reset();
+    return pintado;
 }
 
 QRegion CajaEscritura::zonaCambiada(const QRect& caretAntes, const QTextCursor& cursor,
@@ -260,9 +318,16 @@ bool CajaEscritura::pintarCeldas(const QRect& zona) {
             }
         }
         const int caret = contexto.cursorPosition - bloque.position();
-        if (contexto.cursorPosition >= 0 && caret >= 0 && caret < bloque.length()) {
+        if (!anticipado_ && contexto.cursorPosition >= 0 && caret >= 0 && caret < bloque.length()) {
             disposicion.drawCursor(&pintor, origenBloque, caret, cursorWidth());
         }
+    }
+    if (anticipado_) {
+        for (const QGlyphRun& glifos : anticipado_->glifo.lineAt(0).glyphRuns()) {
+            pintor.drawGlyphRun(anticipado_->origen, glifos);
+        }
+        anticipado_->glifo.drawCursor(&pintor, anticipado_->origen, 1, cursorWidth());
+        anticipado_->pintado = true;
     }
     return true;
 }

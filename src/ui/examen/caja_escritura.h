@@ -3,6 +3,9 @@
 #include "ui/examen/teclado.h"
 
 #include <QPlainTextEdit>
+#include <QTextLayout>
+
+#include <optional>
 
 class QTextBlock;
 class QTextCursor;
@@ -61,6 +64,10 @@ private:
     /// line changed its height.
     QRegion zonaCambiada(const QRect& caretAntes, const QTextCursor& cursor, char32_t caracter) const;
     int margenDeGlifo() const;
+    /// Paints `caracter`, to be appended at `cursor`, and the caret after it, before the text
+    /// takes it in; false, having painted nothing, where it cannot be told beforehand where the
+    /// letter goes.
+    bool pintarAntesDeEscribir(const QTextCursor& cursor, char32_t caracter, const QRect& caretAntes);
     /// Paints `zona`, when it is a few cells wide, drawing only the glyphs that reach into it;
     /// false, having painted nothing, where Qt's own painting is needed.
     bool pintarCeldas(const QRect& zona);
@@ -69,6 +76,19 @@ private:
 
     /// How many cells wide a repainted zone may be for `pintarCeldas`; a key's is two or three.
     static constexpr int kCeldasPintadasAParte = 8;
+
+    /// The letter `pintarAntesDeEscribir` paints: laid out alone as the box lays out its text,
+    /// and where its line will show it.
+    struct Anticipado {
+        QTextLayout glifo;
+        QPointF origen;
+        bool pintado = false;
+    };
+    std::optional<Anticipado> anticipado_;
+    /// How far that letter moves the caret, in whole pixels.
+    int anchoAnticipado_ = 0;
+    /// Letters from here on (Hebrew, Arabic, the scripts of India...) may need shaping.
+    static constexpr char32_t kPrimeroConForma = 0x0590;
 
     Composicion composicion_;
 };
