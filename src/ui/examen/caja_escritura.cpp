@@ -94,15 +94,15 @@ void CajaEscritura::anadirAlFinal(char32_t caracter) {
     // added, and the display server then copies all of it: only what changed is repainted here.
     QAbstractTextDocumentLayout& disposicion = *document()->documentLayout();
     const QRect caretAntes = cursorRect(cursor);
-    const bool pintado = pintarAntesDeEscribir(cursor, caracter, caretAntes);
+    const std::optional<int> corrido = pintarAntesDeEscribir(cursor, caracter, caretAntes);
     {
         const QSignalBlocker sinRepintar(disposicion);
         escribir(cursor, caracter);
     }
     // Qt's caret went on with the text, to where it was painted; were it not so, what was painted
     // is put right as for any other key.
-    if (pintado && textCursor().position() == cursor.position() &&
-        cursorRect(cursor).topLeft() == caretAntes.topLeft() + QPoint(anchoAnticipado_, 0)) {
+    if (corrido && textCursor().position() == cursor.position() &&
+        cursorRect(cursor).topLeft() == caretAntes.topLeft() + QPoint(*corrido, 0)) {
         return;
     }
     viewport()->update(zonaCambiada(caretAntes, cursor, caracter));
@@ -115,8 +115,8 @@ void CajaEscritura::anadirAlFinal(char32_t caracter) {
     viewport()->repaint(cursorRect());
 }
 
-bool CajaEscritura::pintarAntesDeEscribir(const QTextCursor& cursor, char32_t caracter,
-                                          const QRect& caretAntes) {
+std::optional<int> CajaEscritura::pintarAntesDeEscribir(const QTextCursor& cursor, char32_t caracter,
+                                                        const QRect& caretAntes) {
     // Most keys append one letter that fits on the line being typed: it is painted, with the
     // caret after it, before the text takes it in, so that the layout of the line, which costs
     // more than the painting, comes after the display has the key. Only a letter of the box's
@@ -128,13 +128,13 @@ bool CajaEscritura::pintarAntesDeEscribir(const QTextCursor& cursor, char32_t ca
     const QTextBlock anterior = cursor.block().previous();
     if (!simple || document()->isEmpty() || (anterior.isValid() && tieneDerechaIzquierda(anterior)) ||
         textCursor().position() != cursor.position() || !viewport()->rect().contains(caretAntes)) {
-        return false;
+        return std::nullopt;
     }
     const QAbstractTextDocumentLayout::PaintContext contexto = getPaintContext();
     const QTextLayout* disposicion = cursor.block().layout();
     if (contexto.cursorPosition != cursor.position() || !contexto.selections.isEmpty() ||
         disposicion == nullptr || disposicion->lineCount() != 1) {
-        return false;
+        return std::nullopt;
     }
     const QTextLine linea = disposicion->lineAt(0);
     auto& anticipado = anticipado_.emplace();
@@ -150,19 +150,19 @@ bool CajaEscritura::pintarAntesDeEscribir(const QTextCursor& cursor, char32_t ca
     if (x + ancho + 1 >= linea.width() || sola.ascent() != linea.ascent() ||
         sola.descent() != linea.descent()) {
         anticipado_.reset();
-        return false;
+        return std::nullopt;
     }
     anticipado.origen = blockBoundingGeometry(cursor.block()).topLeft() + contentOffset() +
                         disposicion->position() + QPointF(x, linea.y());
-    anchoAnticipado_ = qRound(x + ancho) - qRound(x);
+    const int corrido = qRound(x + ancho) - qRound(x);
     const int margen = margenDeGlifo();
     const int lados = std::max(margen, 6);
-    viewport()->repaint(caretAntes.united(caretAntes.translated(anchoAnticipado_, 0))
-                            .adjusted(-lados, -margen, lados, margen));
+    viewport()->repaint(
+        caretAntes.united(caretAntes.translated(corrido, 0)).adjusted(-lados, -margen, lados, margen));
     // Painted only if nothing else was waiting to be painted around it (see `pintarCeldas`).
     const bool pintado = anticipado_->pintado;
     anticipado_.reset();
-    return pintado;
+    return pintado ? std::optional(corrido) : std::nullopt;
 }
 
 QRegion CajaEscritura::zonaCambiada(const QRect& caretAntes, const QTextCursor& cursor,

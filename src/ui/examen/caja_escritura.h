@@ -65,9 +65,10 @@ private:
     QRegion zonaCambiada(const QRect& caretAntes, const QTextCursor& cursor, char32_t caracter) const;
     int margenDeGlifo() const;
     /// Paints `caracter`, to be appended at `cursor`, and the caret after it, before the text
-    /// takes it in; false, having painted nothing, where it cannot be told beforehand where the
-    /// letter goes.
-    bool pintarAntesDeEscribir(const QTextCursor& cursor, char32_t caracter, const QRect& caretAntes);
+    /// takes it in, and tells how many pixels the caret went on; nothing, having painted nothing,
+    /// where it cannot be told beforehand where the letter goes.
+    std::optional<int> pintarAntesDeEscribir(const QTextCursor& cursor, char32_t caracter,
+                                             const QRect& caretAntes);
     /// Paints `zona`, when it is a few cells wide, drawing only the glyphs that reach into it;
     /// false, having painted nothing, where Qt's own painting is needed.
     bool pintarCeldas(const QRect& zona);
@@ -85,8 +86,6 @@ private:
         bool pintado = false;
     };
     std::optional<Anticipado> anticipado_;
-    /// How far that letter moves the caret, in whole pixels.
-    int anchoAnticipado_ = 0;
     /// Letters from here on (Hebrew, Arabic, the scripts of India...) may need shaping.
     static constexpr char32_t kPrimeroConForma = 0x0590;
 
