@@ -21,6 +21,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -138,12 +139,8 @@ std::optional<int> CajaEscritura::pintarAntesDeEscribir(const QTextCursor& curso
     }
     const QTextLine linea = disposicion->lineAt(0);
     auto& anticipado = anticipado_.emplace();
-    anticipado.glifo.setText(QString::fromUcs4(&caracter, 1));
-    anticipado.glifo.setFont(document()->defaultFont());
-    anticipado.glifo.setTextOption(document()->defaultTextOption());
-    anticipado.glifo.beginLayout();
-    const QTextLine sola = anticipado.glifo.createLine();
-    anticipado.glifo.endLayout();
+    anticipado.glifo = &letraSola(caracter);
+    const QTextLine sola = anticipado.glifo->lineAt(0);
     const qreal x = linea.cursorToX(cursor.positionInBlock());
     const qreal ancho = sola.cursorToX(1);
     // A letter that would take the line to its edge may send a word on to the next line.
@@ -163,6 +160,19 @@ std::optional<int> CajaEscritura::pintarAntesDeEscribir(const QTextCursor& curso
     const bool pintado = anticipado_->pintado;
     anticipado_.reset();
     return pintado ? std::optional(corrido) : std::nullopt;
+}
+
+const QTextLayout& CajaEscritura::letraSola(char32_t caracter) {
+    std::unique_ptr<QTextLayout>& letra = letras_[caracter];
+    if (!letra) {
+        letra = std::make_unique<QTextLayout>(QString::fromUcs4(&caracter, 1), document()->defaultFont());
+        letra->setTextOption(document()->defaultTextOption());
+        letra->setCacheEnabled(true);
+        letra->beginLayout();
+        letra->createLine();
+        letra->endLayout();
+    }
+    return *letra;
 }
 
 QRegion CajaEscritura::zonaCambiada(const QRect& caretAntes, const QTextCursor& cursor,
@@ -323,10 +333,10 @@ bool CajaEscritura::pintarCeldas(const QRect& zona) {
         }
     }
     if (anticipado_) {
-        for (const QGlyphRun& glifos : anticipado_->glifo.lineAt(0).glyphRuns()) {
+        for (const QGlyphRun& glifos : anticipado_->glifo->lineAt(0).glyphRuns()) {
             pintor.drawGlyphRun(anticipado_->origen, glifos);
         }
-        anticipado_->glifo.drawCursor(&pintor, anticipado_->origen, 1, cursorWidth());
+        anticipado_->glifo->drawCursor(&pintor, anticipado_->origen, 1, cursorWidth());
         anticipado_->pintado = true;
     }
     return true;
@@ -362,6 +372,9 @@ void CajaEscritura::juzgar(const std::vector<char32_t>& caracteres) {
 
 void CajaEscritura::changeEvent(QEvent* evento) {
     // A dead key or a pre-edit left from one run must not change the first key of the next.
+    if (evento->type() == QEvent::FontChange) {
+        letras_.clear();
+    }
     if (evento->type() == QEvent::EnabledChange) {
         composicion_.olvidar();
         QGuiApplication::inputMethod()->reset();

@@ -5,7 +5,9 @@
 #include <QPlainTextEdit>
 #include <QTextLayout>
 
+#include <memory>
 #include <optional>
+#include <unordered_map>
 
 class QTextBlock;
 class QTextCursor;
@@ -69,6 +71,8 @@ private:
     /// where it cannot be told beforehand where the letter goes.
     std::optional<int> pintarAntesDeEscribir(const QTextCursor& cursor, char32_t caracter,
                                              const QRect& caretAntes);
+    /// `caracter` laid out alone as the box lays out its text, kept for the next time it is typed.
+    const QTextLayout& letraSola(char32_t caracter);
     /// Paints `zona`, when it is a few cells wide, drawing only the glyphs that reach into it;
     /// false, having painted nothing, where Qt's own painting is needed.
     bool pintarCeldas(const QRect& zona);
@@ -81,11 +85,13 @@ private:
     /// The letter `pintarAntesDeEscribir` paints: laid out alone as the box lays out its text,
     /// and where its line will show it.
     struct Anticipado {
-        QTextLayout glifo;
+        const QTextLayout* glifo = nullptr;
         QPointF origen;
         bool pintado = false;
     };
     std::optional<Anticipado> anticipado_;
+    /// The letters `letraSola` laid out, forgotten when the font changes.
+    std::unordered_map<char32_t, std::unique_ptr<QTextLayout>> letras_;
     /// Letters from here on (Hebrew, Arabic, the scripts of India...) may need shaping.
     static constexpr char32_t kPrimeroConForma = 0x0590;
 
