@@ -152,10 +152,11 @@ std::optional<int> CajaEscritura::pintarAntesDeEscribir(const QTextCursor& curso
     anticipado.origen = blockBoundingGeometry(cursor.block()).topLeft() + contentOffset() +
                         disposicion->position() + QPointF(x, linea.y());
     const int corrido = qRound(x + ancho) - qRound(x);
+    // Qt asks for no repaint of its own here, so the zone is the two carets and the letter
+    // between them, with the margin of a glyph that overhangs its cell.
     const int margen = margenDeGlifo();
-    const int lados = std::max(margen, 6);
     viewport()->repaint(
-        caretAntes.united(caretAntes.translated(corrido, 0)).adjusted(-lados, -margen, lados, margen));
+        caretAntes.united(caretAntes.translated(corrido, 0)).adjusted(-margen, -margen, margen, margen));
     // Painted only if nothing else was waiting to be painted around it (see `pintarCeldas`).
     const bool pintado = anticipado_->pintado;
     anticipado_.reset();
