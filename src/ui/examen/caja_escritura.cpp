@@ -123,8 +123,8 @@ std::optional<int> CajaEscritura::pintarAntesDeEscribir(const QTextCursor& curso
     // more than the painting, comes after the display has the key. Only a letter of the box's
     // font that needs no shaping, drawn after a visible caret at the end of a one-line block;
     // anything else goes the common way.
-    const bool simple = caracter >= U' ' && caracter < kPrimeroConForma && caracter != U'\x7f' &&
-                        !QChar::isMark(caracter) && fontMetrics().inFontUcs4(caracter);
+    const bool simple = QChar::isPrint(caracter) && caracter < kPrimeroConForma && !QChar::isMark(caracter) &&
+                        fontMetrics().inFontUcs4(caracter);
     // Not into an empty box, nor under a right-to-left line: `pintarCeldas` leaves those to Qt.
     const QTextBlock anterior = cursor.block().previous();
     if (!simple || document()->isEmpty() || (anterior.isValid() && tieneDerechaIzquierda(anterior)) ||
@@ -300,10 +300,9 @@ bool CajaEscritura::pintarCeldas(const QRect& zona) {
         document()->isEmpty()) {
         return false;
     }
-    const QTextBlock primero = firstVisibleBlock();
     QPointF origen = contentOffset();
     std::vector<std::pair<QTextBlock, QPointF>> tocados;
-    for (QTextBlock bloque = primero; bloque.isValid() && origen.y() <= zona.bottom();
+    for (QTextBlock bloque = firstVisibleBlock(); bloque.isValid() && origen.y() <= zona.bottom();
          bloque = bloque.next()) {
         const QRectF rectangulo = blockBoundingRect(bloque).translated(origen);
         if (bloque.isVisible() && rectangulo.bottom() >= zona.top()) {
@@ -372,10 +371,10 @@ void CajaEscritura::juzgar(const std::vector<char32_t>& caracteres) {
 }
 
 void CajaEscritura::changeEvent(QEvent* evento) {
-    // A dead key or a pre-edit left from one run must not change the first key of the next.
     if (evento->type() == QEvent::FontChange) {
         letras_.clear();
     }
+    // A dead key or a pre-edit left from one run must not change the first key of the next.
     if (evento->type() == QEvent::EnabledChange) {
         composicion_.olvidar();
         QGuiApplication::inputMethod()->reset();

@@ -82,8 +82,7 @@ private:
     /// How many cells wide a repainted zone may be for `pintarCeldas`; a key's is two or three.
     static constexpr int kCeldasPintadasAParte = 8;
 
-    /// The letter `pintarAntesDeEscribir` paints: laid out alone as the box lays out its text,
-    /// and where its line will show it.
+    /// The letter `pintarAntesDeEscribir` paints (see `letraSola`) and where its line will show it.
     struct Anticipado {
         const QTextLayout* glifo = nullptr;
         QPointF origen;
