@@ -19,6 +19,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
+#include <QTimerEvent>
 
 #include <algorithm>
 #include <memory>
@@ -84,6 +85,7 @@ CajaEscritura::CajaEscritura(QWidget* padre)
 }
 
 void CajaEscritura::anadirAlFinal(char32_t caracter) {
+    terminarEscritura(Repintado::Ahora);
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     if (!seRepintaSoloLoEscrito(caracter, cursor.block())) {
@@ -93,27 +95,66 @@ void CajaEscritura::anadirAlFinal(char32_t caracter) {
     }
     // Qt repaints the whole paragraph at every character, and the whole box when a line is
     // added, and the display server then copies all of it: only what changed is repainted here.
-    QAbstractTextDocumentLayout& disposicion = *document()->documentLayout();
     const QRect caretAntes = cursorRect(cursor);
-    const std::optional<int> corrido = pintarAntesDeEscribir(cursor, caracter, caretAntes);
+    if (const std::optional<int> corrido = pintarAntesDeEscribir(cursor, caracter, caretAntes)) {
+        // The display has the letter; the text takes it in a moment later, once the display
+        // server has had the processor to show it, rather than contending with it for the
+        // processor. Whatever reads or paints the box before takes it in first.
+        pendiente_ =
+            Pendiente{caracter, caretAntes, *corrido, document()->revision(), document()->characterCount()};
+        esperaParaEscribir_.start(kEsperaParaEscribir, Qt::PreciseTimer, this);
+        return;
+    }
+    escribirYMostrar(cursor, caracter, caretAntes, std::nullopt, Repintado::Ahora);
+}
+
+void CajaEscritura::terminarEscritura(Repintado repintado) {
+    esperaParaEscribir_.stop();
+    const std::optional<Pendiente> pendiente = std::exchange(pendiente_, std::nullopt);
+    // A text cleared or replaced since is not the one the letter was typed into; it was
+    // repainted whole.
+    if (!pendiente || document()->revision() != pendiente->revision ||
+        document()->characterCount() != pendiente->caracteres) {
+        return;
+    }
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    escribirYMostrar(cursor, pendiente->caracter, pendiente->caretAntes, pendiente->corrido, repintado);
+}
+
+void CajaEscritura::escribirYMostrar(QTextCursor& cursor, char32_t caracter, const QRect& caretAntes,
+                                     std::optional<int> corrido, Repintado repintado) {
     {
-        const QSignalBlocker sinRepintar(disposicion);
+        const QSignalBlocker sinRepintar(document()->documentLayout());
         escribir(cursor, caracter);
     }
-    // Qt's caret went on with the text, to where it was painted; were it not so, what was painted
-    // is put right as for any other key.
+    // Qt's caret went on with the text, to where the letter was painted ahead; were it not so,
+    // what was painted is put right as for any other key.
     if (corrido && textCursor().position() == cursor.position() &&
         cursorRect(cursor).topLeft() == caretAntes.topLeft() + QPoint(*corrido, 0)) {
         return;
     }
     viewport()->update(zonaCambiada(caretAntes, cursor, caracter));
-    // What Qt does on the signal held back: the scroll bar and the first line shown follow the
-    // text.
-    Q_EMIT disposicion.documentSizeChanged(disposicion.documentSize());
-    setTextCursor(cursor);
+    if (repintado == Repintado::AlVolver) {
+        // Called from a paint: the box scrolls to the caret once it is over.
+        QMetaObject::invokeMethod(
+            this, [this] { seguirAlFinal(); }, Qt::QueuedConnection);
+        return;
+    }
+    seguirAlFinal();
     // Painted and sent to the display now, where the box may have scrolled since, rather than on
     // the next turn of the event loop: the caret is part of what is to be painted already.
     viewport()->repaint(cursorRect());
+}
+
+void CajaEscritura::seguirAlFinal() {
+    // What Qt does on the signal held back while the text took the character: the scroll bar and
+    // the first line shown follow the text. The caret goes to the end, wherever it was put.
+    QAbstractTextDocumentLayout& disposicion = *document()->documentLayout();
+    Q_EMIT disposicion.documentSizeChanged(disposicion.documentSize());
+    QTextCursor fin(document());
+    fin.movePosition(QTextCursor::End);
+    setTextCursor(fin);
 }
 
 std::optional<int> CajaEscritura::pintarAntesDeEscribir(const QTextCursor& cursor, char32_t caracter,
@@ -244,7 +285,11 @@ void CajaEscritura::partirEnLineas(const QTextBlock& bloque) {
 }
 
 QString CajaEscritura::contenido() const {
-    return parrafos::textoSinCortes(*document(), 0, document()->characterCount() - 1);
+    QString texto = parrafos::textoSinCortes(*document(), 0, document()->characterCount() - 1);
+    if (pendiente_) {
+        texto += QString::fromUcs4(&pendiente_->caracter, 1);
+    }
+    return texto;
 }
 
 QMimeData* CajaEscritura::createMimeDataFromSelection() const {
@@ -283,6 +328,7 @@ bool CajaEscritura::event(QEvent* evento) {
 }
 
 void CajaEscritura::paintEvent(QPaintEvent* evento) {
+    terminarEscritura(Repintado::AlVolver);
     if (!pintarCeldas(evento->rect())) {
         QPlainTextEdit::paintEvent(evento);
     }
@@ -371,6 +417,8 @@ void CajaEscritura::juzgar(const std::vector<char32_t>& caracteres) {
 }
 
 void CajaEscritura::changeEvent(QEvent* evento) {
+    // In the font, the size and the state the letter was painted with.
+    terminarEscritura(Repintado::Ahora);
     if (evento->type() == QEvent::FontChange) {
         letras_.clear();
     }
@@ -380,6 +428,14 @@ void CajaEscritura::changeEvent(QEvent* evento) {
         QGuiApplication::inputMethod()->reset();
     }
     QPlainTextEdit::changeEvent(evento);
+}
+
+void CajaEscritura::timerEvent(QTimerEvent* evento) {
+    if (evento->timerId() == esperaParaEscribir_.timerId()) {
+        terminarEscritura(Repintado::Ahora);
+        return;
+    }
+    QPlainTextEdit::timerEvent(evento);
 }
 
 bool CajaEscritura::canInsertFromMimeData(const QMimeData*) const {

@@ -2,6 +2,7 @@
 
 #include "ui/examen/teclado.h"
 
+#include <QBasicTimer>
 #include <QPlainTextEdit>
 #include <QTextLayout>
 
@@ -55,11 +56,22 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
     void inputMethodEvent(QInputMethodEvent* evento) override;
     void changeEvent(QEvent* evento) override;
+    void timerEvent(QTimerEvent* evento) override;
     bool canInsertFromMimeData(const QMimeData* datos) const override;
     void insertFromMimeData(const QMimeData* datos) override;
     void contextMenuEvent(QContextMenuEvent* evento) override;
 
 private:
+    /// Whether what a character changed on screen is painted at once, or, from inside a paint,
+    /// once it is over.
+    enum class Repintado { Ahora, AlVolver };
+    /// Takes into the text the letter `anadirAlFinal` painted ahead, if one is still waiting.
+    void terminarEscritura(Repintado repintado);
+    /// Appends `caracter` at `cursor` and repaints what it changed on screen, but for the letter
+    /// painted ahead `corrido` pixels on from `caretAntes` where the text puts it there too.
+    void escribirYMostrar(QTextCursor& cursor, char32_t caracter, const QRect& caretAntes,
+                          std::optional<int> corrido, Repintado repintado);
+    void seguirAlFinal();
     void escribir(QTextCursor& cursor, char32_t caracter);
     /// What appending `caracter` changed on screen, in the viewport: the character and the
     /// caret, and the line the text left when it went on to a new one; the whole box when a
@@ -89,6 +101,19 @@ private:
         bool pintado = false;
     };
     std::optional<Anticipado> anticipado_;
+    /// A letter painted ahead and not yet in the text, with the text it was typed into.
+    struct Pendiente {
+        char32_t caracter;
+        QRect caretAntes;
+        int corrido;
+        int revision;
+        int caracteres;
+    };
+    std::optional<Pendiente> pendiente_;
+    QBasicTimer esperaParaEscribir_;
+    /// Milliseconds: time enough for the display server to show a letter, far less than the
+    /// time between two keys of the fastest typist.
+    static constexpr int kEsperaParaEscribir = 2;
     /// The letters `letraSola` laid out, forgotten when the font changes.
     std::unordered_map<char32_t, std::unique_ptr<QTextLayout>> letras_;
     /// Letters from here on (Hebrew, Arabic, the scripts of India...) may need shaping.

@@ -12,6 +12,7 @@
 #include <QInputMethodEvent>
 #include <QMimeData>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 
@@ -171,6 +172,38 @@ TEST_F(CajaEscrituraTest, AKeyRepaintsAllThatItChangesOnScreen) {
     EXPECT_EQ(registro->pitidos, 0);
 }
 
+TEST_F(CajaEscrituraTest, ALetterPaintedAheadReachesTheTextBeforeAnythingReadsOrChangesTheBox) {
+    const struct {
+        const char* nombre;
+        std::function<void()> hacer;
+        QString texto; ///< what the box's text holds then
+    } casos[] = {
+        {"a_moment_later", [] { QTest::qWait(50); }, QStringLiteral("ab")},
+        {"next_key", [this] { pulsar(QLatin1Char('c')); }, QStringLiteral("ab")},
+        {"paint", [this] { textoact()->viewport()->repaint(); }, QStringLiteral("ab")},
+        {"font_change",
+         [this] {
+             QFont mayor = textoact()->font();
+             mayor.setPointSizeF(mayor.pointSizeF() * 1.5);
+             textoact()->setFont(mayor);
+         },
+         QStringLiteral("ab")},
+        {"end_of_run", [this] { ventana->cmdDetener_Click(); }, QStringLiteral("ab")},
+        {"box_cleared", [this] { textoact()->clear(), QTest::qWait(50); }, QString()},
+    };
+    for (const auto& caso : casos) {
+        iniciarCon(QStringLiteral("abcdef"));
+        escribir(QStringLiteral("ab"));
+        ASSERT_EQ(textoact()->document()->toPlainText(), QStringLiteral("a")) << "b painted ahead";
+        EXPECT_EQ(textoact()->contenido(), QStringLiteral("ab"));
+        caso.hacer();
+        EXPECT_EQ(textoact()->document()->toPlainText(), caso.texto) << caso.nombre;
+        if (reloj()->isActive()) {
+            ventana->cmdDetener_Click();
+        }
+    }
+}
+
 TEST_F(CajaEscrituraTest, ALongParagraphIsSplitWhereItWrapsWithoutShowingOrCopyingTheSplits) {
     QString texto; // long paragraphs with a word wider than the box and a run of blanks
     for (int i = 0; texto.size() < 8500; ++i) {
@@ -185,6 +218,7 @@ TEST_F(CajaEscrituraTest, ALongParagraphIsSplitWhereItWrapsWithoutShowingOrCopyi
     }
     textoact()->moveCursor(QTextCursor::Start); // as a click would put it
     textoact()->anadirAlFinal(U'.');
+    QTest::qWait(20); // a letter painted ahead reaches the text a moment later
     texto += QLatin1Char('.');
     EXPECT_GT(textoact()->document()->blockCount(), 3) << "three paragraphs held in more blocks";
     EXPECT_EQ(prueba::lineasVisuales(*textoact()), prueba::lineasEnUnaCajaComo(*textoact(), texto));
