@@ -35,19 +35,6 @@ bool esNavegacion(int tecla) {
     return tecla == Qt::Key_End || tecla == Qt::Key_PageUp || tecla == Qt::Key_PageDown;
 }
 
-bool tieneDerechaIzquierda(const QTextBlock& bloque) {
-    const QString texto = bloque.text();
-    return std::any_of(texto.cbegin(), texto.cend(),
-                       [](QChar c) { return parrafos::esDerechaIzquierda(c.unicode()); });
-}
-
-/// Whether appending `caracter` to `bloque` leaves the text before it where it was on screen:
-/// not so with right-to-left text, whose order a new character may change. Qt then repaints the
-/// paragraph itself.
-bool seRepintaSoloLoEscrito(char32_t caracter, const QTextBlock& bloque) {
-    return !parrafos::esDerechaIzquierda(caracter) && !tieneDerechaIzquierda(bloque);
-}
-
 /// Draws the glyphs of `linea` that may reach into `zona`, a few cells wide: those of the
 /// characters under it and, for the glyphs that overhang their cells, one more each side.
 void dibujarGlifosEn(QPainter& pintor, const QTextLine& linea, const QPointF& origen, const QRect& zona,
@@ -88,7 +75,9 @@ void CajaEscritura::anadirAlFinal(char32_t caracter) {
     terminarEscritura(Repintado::Ahora);
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
-    if (!seRepintaSoloLoEscrito(caracter, cursor.block())) {
+    // Right-to-left text changes its order as it grows, and its characters are not shown in the
+    // order they are held: Qt repaints its paragraphs itself.
+    if (parrafos::esDerechaIzquierda(caracter) || hayDerechaIzquierda()) {
         escribir(cursor, caracter);
         setTextCursor(cursor);
         return;
@@ -166,10 +155,9 @@ std::optional<int> CajaEscritura::pintarAntesDeEscribir(const QTextCursor& curso
     // anything else goes the common way.
     const bool simple = QChar::isPrint(caracter) && caracter < kPrimeroConForma && !QChar::isMark(caracter) &&
                         fontMetrics().inFontUcs4(caracter);
-    // Not into an empty box, nor under a right-to-left line: `pintarCeldas` leaves those to Qt.
-    const QTextBlock anterior = cursor.block().previous();
-    if (!simple || document()->isEmpty() || (anterior.isValid() && tieneDerechaIzquierda(anterior)) ||
-        textCursor().position() != cursor.position() || !viewport()->rect().contains(caretAntes)) {
+    // Not into an empty box: `pintarCeldas` leaves that to Qt.
+    if (!simple || document()->isEmpty() || textCursor().position() != cursor.position() ||
+        !viewport()->rect().contains(caretAntes)) {
         return std::nullopt;
     }
     const QAbstractTextDocumentLayout::PaintContext contexto = getPaintContext();
@@ -181,7 +169,7 @@ std::optional<int> CajaEscritura::pintarAntesDeEscribir(const QTextCursor& curso
     const QTextLine linea = disposicion->lineAt(0);
     auto& anticipado = anticipado_.emplace();
     anticipado.glifo = &letraSola(caracter);
-    const QTextLine sola = anticipado.glifo->lineAt(0);
+    const QTextLine sola = anticipado.glifo->disposicion.lineAt(0);
     const qreal x = linea.cursorToX(cursor.positionInBlock());
     const qreal ancho = sola.cursorToX(1);
     // A letter that would take the line to its edge may send a word on to the next line.
@@ -190,8 +178,15 @@ std::optional<int> CajaEscritura::pintarAntesDeEscribir(const QTextCursor& curso
         anticipado_.reset();
         return std::nullopt;
     }
-    anticipado.origen = blockBoundingGeometry(cursor.block()).topLeft() + contentOffset() +
-                        disposicion->position() + QPointF(x, linea.y());
+    // The zone reaches no further than the line and the block above it, whose places are known.
+    const QPointF origenBloque = blockBoundingGeometry(cursor.block()).topLeft() + contentOffset();
+    anticipado.origen = origenBloque + disposicion->position() + QPointF(x, linea.y());
+    anticipado.tinta = contexto.palette.text().color();
+    if (const QTextBlock anterior = cursor.block().previous(); anterior.isValid()) {
+        anticipado.bloques.emplace_back(anterior,
+                                        origenBloque - QPointF(0, blockBoundingRect(anterior).height()));
+    }
+    anticipado.bloques.emplace_back(cursor.block(), origenBloque);
     const int corrido = qRound(x + ancho) - qRound(x);
     // Qt asks for no repaint of its own here, so the zone is the two carets and the letter
     // between them, with the margin of a glyph that overhangs its cell.
@@ -204,17 +199,33 @@ std::optional<int> CajaEscritura::pintarAntesDeEscribir(const QTextCursor& curso
     return pintado ? std::optional(corrido) : std::nullopt;
 }
 
-const QTextLayout& CajaEscritura::letraSola(char32_t caracter) {
-    std::unique_ptr<QTextLayout>& letra = letras_[caracter];
+const CajaEscritura::LetraSola& CajaEscritura::letraSola(char32_t caracter) {
+    std::unique_ptr<LetraSola>& letra = letras_[caracter];
     if (!letra) {
-        letra = std::make_unique<QTextLayout>(QString::fromUcs4(&caracter, 1), document()->defaultFont());
-        letra->setTextOption(document()->defaultTextOption());
-        letra->setCacheEnabled(true);
-        letra->beginLayout();
-        letra->createLine();
-        letra->endLayout();
+        letra = std::make_unique<LetraSola>();
+        QTextLayout& disposicion = letra->disposicion;
+        disposicion.setText(QString::fromUcs4(&caracter, 1));
+        disposicion.setFont(document()->defaultFont());
+        disposicion.setTextOption(document()->defaultTextOption());
+        disposicion.setCacheEnabled(true);
+        disposicion.beginLayout();
+        disposicion.createLine();
+        disposicion.endLayout();
+        letra->glifos = disposicion.glyphRuns();
     }
     return *letra;
+}
+
+bool CajaEscritura::hayDerechaIzquierda() {
+    // Known from the characters appended, and read again only when the text changed otherwise
+    // (cleared for a new run).
+    if (document()->revision() != revisionLeida_) {
+        const QString texto = document()->toRawText();
+        derechaIzquierda_ = std::any_of(texto.cbegin(), texto.cend(),
+                                        [](QChar c) { return parrafos::esDerechaIzquierda(c.unicode()); });
+        revisionLeida_ = document()->revision();
+    }
+    return derechaIzquierda_;
 }
 
 QRegion CajaEscritura::zonaCambiada(const QRect& caretAntes, const QTextCursor& cursor,
@@ -258,6 +269,7 @@ int CajaEscritura::margenDeGlifo() const {
 }
 
 void CajaEscritura::escribir(QTextCursor& cursor, char32_t caracter) {
+    const bool alDia = document()->revision() == revisionLeida_;
     if (caracter == kTeclaEnter) {
         cursor.insertBlock();
     } else {
@@ -266,6 +278,10 @@ void CajaEscritura::escribir(QTextCursor& cursor, char32_t caracter) {
         cursor.movePosition(QTextCursor::End);
     }
     parrafos::conservarGlifos(cursor.block());
+    if (alDia) {
+        derechaIzquierda_ = derechaIzquierda_ || parrafos::esDerechaIzquierda(caracter);
+        revisionLeida_ = document()->revision();
+    }
 }
 
 void CajaEscritura::partirEnLineas(const QTextBlock& bloque) {
@@ -340,28 +356,35 @@ bool CajaEscritura::pintarCeldas(const QRect& zona) {
     // besides text and caret (a selection, an input method's pre-edit, the placeholder, a block
     // cursor) and right-to-left lines, whose characters are not in the order they are shown, are
     // left to Qt.
-    const QAbstractTextDocumentLayout::PaintContext contexto = getPaintContext();
-    if (zona.width() > kCeldasPintadasAParte * fontMetrics().averageCharWidth() ||
-        !contexto.selections.isEmpty() || contexto.cursorPosition < -1 || overwriteMode() ||
-        document()->isEmpty()) {
+    if (zona.width() > kCeldasPintadasAParte * fontMetrics().averageCharWidth() || overwriteMode() ||
+        document()->isEmpty() || hayDerechaIzquierda()) {
         return false;
     }
-    QPointF origen = contentOffset();
+    // The letter painted ahead has its blocks and its ink (see `pintarAntesDeEscribir`) unless
+    // the zone took in more than what it changed.
+    const bool soloAnticipado = anticipado_ && zona.top() >= anticipado_->bloques.front().second.y();
+    const QAbstractTextDocumentLayout::PaintContext contexto =
+        soloAnticipado ? QAbstractTextDocumentLayout::PaintContext() : getPaintContext();
+    if (!contexto.selections.isEmpty() || contexto.cursorPosition < -1) {
+        return false;
+    }
     std::vector<std::pair<QTextBlock, QPointF>> tocados;
-    for (QTextBlock bloque = firstVisibleBlock(); bloque.isValid() && origen.y() <= zona.bottom();
-         bloque = bloque.next()) {
-        const QRectF rectangulo = blockBoundingRect(bloque).translated(origen);
-        if (bloque.isVisible() && rectangulo.bottom() >= zona.top()) {
-            if (tieneDerechaIzquierda(bloque)) {
-                return false;
+    if (soloAnticipado) {
+        tocados = anticipado_->bloques;
+    } else {
+        QPointF origen = contentOffset();
+        for (QTextBlock bloque = firstVisibleBlock(); bloque.isValid() && origen.y() <= zona.bottom();
+             bloque = bloque.next()) {
+            const QRectF rectangulo = blockBoundingRect(bloque).translated(origen);
+            if (bloque.isVisible() && rectangulo.bottom() >= zona.top()) {
+                tocados.emplace_back(bloque, origen);
             }
-            tocados.emplace_back(bloque, origen);
+            origen.ry() += rectangulo.height();
         }
-        origen.ry() += rectangulo.height();
     }
     QPainter pintor(viewport());
     pintor.setClipRect(zona);
-    pintor.setPen(contexto.palette.text().color());
+    pintor.setPen(soloAnticipado ? anticipado_->tinta : contexto.palette.text().color());
     const int margen = margenDeGlifo();
     for (const auto& [bloque, origenBloque] : tocados) {
         const QTextLayout& disposicion = *bloque.layout();
@@ -379,10 +402,10 @@ bool CajaEscritura::pintarCeldas(const QRect& zona) {
         }
     }
     if (anticipado_) {
-        for (const QGlyphRun& glifos : anticipado_->glifo->lineAt(0).glyphRuns()) {
+        for (const QGlyphRun& glifos : anticipado_->glifo->glifos) {
             pintor.drawGlyphRun(anticipado_->origen, glifos);
         }
-        anticipado_->glifo->drawCursor(&pintor, anticipado_->origen, 1, cursorWidth());
+        anticipado_->glifo->disposicion.drawCursor(&pintor, anticipado_->origen, 1, cursorWidth());
         anticipado_->pintado = true;
     }
     return true;

@@ -3,14 +3,17 @@
 #include "ui/examen/teclado.h"
 
 #include <QBasicTimer>
+#include <QGlyphRun>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextLayout>
 
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
-class QTextBlock;
 class QTextCursor;
 
 namespace tecladas {
@@ -83,8 +86,15 @@ private:
     /// where it cannot be told beforehand where the letter goes.
     std::optional<int> pintarAntesDeEscribir(const QTextCursor& cursor, char32_t caracter,
                                              const QRect& caretAntes);
-    /// `caracter` laid out alone as the box lays out its text, kept for the next time it is typed.
-    const QTextLayout& letraSola(char32_t caracter);
+    /// `caracter` laid out alone as the box lays out its text, and its glyphs, kept for the next
+    /// time it is typed.
+    struct LetraSola {
+        QTextLayout disposicion;
+        QList<QGlyphRun> glifos;
+    };
+    const LetraSola& letraSola(char32_t caracter);
+    /// Whether the box holds right-to-left text.
+    bool hayDerechaIzquierda();
     /// Paints `zona`, when it is a few cells wide, drawing only the glyphs that reach into it;
     /// false, having painted nothing, where Qt's own painting is needed.
     bool pintarCeldas(const QRect& zona);
@@ -96,8 +106,11 @@ private:
 
     /// The letter `pintarAntesDeEscribir` paints (see `letraSola`) and where its line will show it.
     struct Anticipado {
-        const QTextLayout* glifo = nullptr;
+        const LetraSola* glifo = nullptr;
         QPointF origen;
+        QColor tinta;
+        /// The block above the letter's, if any, and the letter's, each with its place.
+        std::vector<std::pair<QTextBlock, QPointF>> bloques;
         bool pintado = false;
     };
     std::optional<Anticipado> anticipado_;
@@ -115,7 +128,10 @@ private:
     /// time between two keys of the fastest typist.
     static constexpr int kEsperaParaEscribir = 2;
     /// The letters `letraSola` laid out, forgotten when the font changes.
-    std::unordered_map<char32_t, std::unique_ptr<QTextLayout>> letras_;
+    std::unordered_map<char32_t, std::unique_ptr<LetraSola>> letras_;
+    /// What `hayDerechaIzquierda` found, and for which revision of the text.
+    bool derechaIzquierda_ = false;
+    int revisionLeida_ = -1;
     /// Letters from here on (Hebrew, Arabic, the scripts of India...) may need shaping.
     static constexpr char32_t kPrimeroConForma = 0x0590;
 
