@@ -9,6 +9,8 @@
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGlyphRun>
+#include <QImage>
+#include <QRawFont>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QInputMethodEvent>
@@ -444,6 +446,7 @@ void CajaEscritura::changeEvent(QEvent* evento) {
     terminarEscritura(Repintado::Ahora);
     if (evento->type() == QEvent::FontChange) {
         letras_.clear();
+        glifosPreparados_ = false;
     }
     // A dead key or a pre-edit left from one run must not change the first key of the next.
     if (evento->type() == QEvent::EnabledChange) {
@@ -451,6 +454,39 @@ void CajaEscritura::changeEvent(QEvent* evento) {
         QGuiApplication::inputMethod()->reset();
     }
     QPlainTextEdit::changeEvent(evento);
+    if (evento->type() == QEvent::EnabledChange && isEnabled() && !glifosPreparados_) {
+        prepararGlifos();
+    }
+}
+
+void CajaEscritura::prepararGlifos() {
+    // Qt renders a glyph the first time it is drawn at each quarter of a pixel, and a key that
+    // does waits for it: the letters a text may hold are drawn once, off screen, at each quarter,
+    // when a run starts.
+    QString letras;
+    for (const auto& [desde, hasta] : {std::pair(u' ', u'\u00ff'), std::pair(u'\u2010', u'\u2027')}) {
+        for (char16_t c = desde; c <= hasta; ++c) {
+            if (QChar::isPrint(c)) {
+                letras += QChar(c);
+            }
+        }
+    }
+    letras += u'€';
+    const QRawFont fuente = QRawFont::fromFont(document()->defaultFont());
+    QGlyphRun glifos;
+    glifos.setRawFont(fuente);
+    glifos.setGlyphIndexes(fuente.glyphIndexesForString(letras));
+    const qreal escala = devicePixelRatioF();
+    QImage lienzo(QSize(64, 64) * escala, QImage::Format_ARGB32_Premultiplied);
+    lienzo.setDevicePixelRatio(escala);
+    QPainter pintor(&lienzo);
+    for (int cuarto = 0; cuarto < 4; ++cuarto) {
+        // All in one place: what is kept is the rendered glyph, not the picture.
+        const QPointF punto(8 + cuarto / (4 * escala), 32);
+        glifos.setPositions(QList<QPointF>(glifos.glyphIndexes().size(), punto));
+        pintor.drawGlyphRun(QPointF(), glifos);
+    }
+    glifosPreparados_ = true;
 }
 
 void CajaEscritura::timerEvent(QTimerEvent* evento) {

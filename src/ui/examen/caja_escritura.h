@@ -93,6 +93,7 @@ private:
         QList<QGlyphRun> glifos;
     };
     const LetraSola& letraSola(char32_t caracter);
+    void prepararGlifos();
     /// Whether the box holds right-to-left text.
     bool hayDerechaIzquierda();
     /// Paints `zona`, when it is a few cells wide, drawing only the glyphs that reach into it;
@@ -129,6 +130,7 @@ private:
     static constexpr int kEsperaParaEscribir = 2;
     /// The letters `letraSola` laid out, forgotten when the font changes.
     std::unordered_map<char32_t, std::unique_ptr<LetraSola>> letras_;
+    bool glifosPreparados_ = false;
     /// What `hayDerechaIzquierda` found, and for which revision of the text.
     bool derechaIzquierda_ = false;
     int revisionLeida_ = -1;
