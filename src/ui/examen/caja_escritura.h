@@ -31,7 +31,9 @@ public:
     /// Appends an accepted character at the end of the text, whatever the caret, and leaves
     /// the caret after it. Enter starts a new line. The paragraph being typed is held one
     /// wrapped line a block (see `parrafos`), so that a key lays out only the line it lands on
-    /// and repaints only what it changed.
+    /// and repaints only what it changed. A letter that fits on its line is on screen at once and
+    /// in the text a moment later; `contenido()`, a paint or any change of the box takes it in
+    /// first.
     void anadirAlFinal(char32_t caracter);
 
     /// What the box holds as the user reads it: the accepted text, each Enter as "\n". Unlike
