@@ -9,15 +9,15 @@
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGlyphRun>
-#include <QImage>
-#include <QRawFont>
 #include <QGuiApplication>
+#include <QImage>
 #include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextLayout>
