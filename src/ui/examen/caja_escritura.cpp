@@ -169,17 +169,17 @@ std::optional<int> CajaEscritura::pintarAntesDeEscribir(const QTextCursor& curso
         return std::nullopt;
     }
     const QTextLine linea = disposicion->lineAt(0);
-    auto& anticipado = anticipado_.emplace();
-    anticipado.glifo = &letraSola(caracter);
-    const QTextLine sola = anticipado.glifo->disposicion.lineAt(0);
+    const LetraSola& letra = letraSola(caracter);
+    const QTextLine sola = letra.disposicion.lineAt(0);
     const qreal x = linea.cursorToX(cursor.positionInBlock());
     const qreal ancho = sola.cursorToX(1);
     // A letter that would take the line to its edge may send a word on to the next line.
     if (x + ancho + 1 >= linea.width() || sola.ascent() != linea.ascent() ||
         sola.descent() != linea.descent()) {
-        anticipado_.reset();
         return std::nullopt;
     }
+    auto& anticipado = anticipado_.emplace();
+    anticipado.glifo = &letra;
     // The zone reaches no further than the line and the block above it, whose places are known.
     const QPointF origenBloque = blockBoundingGeometry(cursor.block()).topLeft() + contentOffset();
     anticipado.origen = origenBloque + disposicion->position() + QPointF(x, linea.y());
@@ -364,16 +364,19 @@ bool CajaEscritura::pintarCeldas(const QRect& zona) {
     }
     // The letter painted ahead has its blocks and its ink (see `pintarAntesDeEscribir`) unless
     // the zone took in more than what it changed.
-    const bool soloAnticipado = anticipado_ && zona.top() >= anticipado_->bloques.front().second.y();
-    const QAbstractTextDocumentLayout::PaintContext contexto =
-        soloAnticipado ? QAbstractTextDocumentLayout::PaintContext() : getPaintContext();
-    if (!contexto.selections.isEmpty() || contexto.cursorPosition < -1) {
-        return false;
-    }
     std::vector<std::pair<QTextBlock, QPointF>> tocados;
-    if (soloAnticipado) {
+    QColor tinta;
+    int posicionCaret = -1;
+    if (anticipado_ && zona.top() >= anticipado_->bloques.front().second.y()) {
         tocados = anticipado_->bloques;
+        tinta = anticipado_->tinta;
     } else {
+        const QAbstractTextDocumentLayout::PaintContext contexto = getPaintContext();
+        if (!contexto.selections.isEmpty() || contexto.cursorPosition < -1) {
+            return false;
+        }
+        tinta = contexto.palette.text().color();
+        posicionCaret = contexto.cursorPosition;
         QPointF origen = contentOffset();
         for (QTextBlock bloque = firstVisibleBlock(); bloque.isValid() && origen.y() <= zona.bottom();
              bloque = bloque.next()) {
@@ -386,7 +389,7 @@ bool CajaEscritura::pintarCeldas(const QRect& zona) {
     }
     QPainter pintor(viewport());
     pintor.setClipRect(zona);
-    pintor.setPen(soloAnticipado ? anticipado_->tinta : contexto.palette.text().color());
+    pintor.setPen(tinta);
     const int margen = margenDeGlifo();
     for (const auto& [bloque, origenBloque] : tocados) {
         const QTextLayout& disposicion = *bloque.layout();
@@ -398,8 +401,8 @@ bool CajaEscritura::pintarCeldas(const QRect& zona) {
                 dibujarGlifosEn(pintor, linea, origenTexto, zona, margen);
             }
         }
-        const int caret = contexto.cursorPosition - bloque.position();
-        if (!anticipado_ && contexto.cursorPosition >= 0 && caret >= 0 && caret < bloque.length()) {
+        const int caret = posicionCaret - bloque.position();
+        if (!anticipado_ && posicionCaret >= 0 && caret >= 0 && caret < bloque.length()) {
             disposicion.drawCursor(&pintor, origenBloque, caret, cursorWidth());
         }
     }
