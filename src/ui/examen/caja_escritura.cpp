@@ -75,8 +75,7 @@ CajaEscritura::CajaEscritura(QWidget* padre)
 
 void CajaEscritura::anadirAlFinal(char32_t caracter) {
     terminarEscritura(Repintado::Ahora);
-    QTextCursor cursor(document());
-    cursor.movePosition(QTextCursor::End);
+    QTextCursor cursor = cursorAlFinal();
     // Right-to-left text changes its order as it grows, and its characters are not shown in the
     // order they are held: Qt repaints its paragraphs itself.
     if (parrafos::esDerechaIzquierda(caracter) || hayDerechaIzquierda()) {
@@ -108,8 +107,7 @@ void CajaEscritura::terminarEscritura(Repintado repintado) {
         document()->characterCount() != pendiente->caracteres) {
         return;
     }
-    QTextCursor cursor(document());
-    cursor.movePosition(QTextCursor::End);
+    QTextCursor cursor = cursorAlFinal();
     escribirYMostrar(cursor, pendiente->caracter, pendiente->caretAntes, pendiente->corrido, repintado);
 }
 
@@ -143,9 +141,13 @@ void CajaEscritura::seguirAlFinal() {
     // the first line shown follow the text. The caret goes to the end, wherever it was put.
     QAbstractTextDocumentLayout& disposicion = *document()->documentLayout();
     Q_EMIT disposicion.documentSizeChanged(disposicion.documentSize());
-    QTextCursor fin(document());
-    fin.movePosition(QTextCursor::End);
-    setTextCursor(fin);
+    setTextCursor(cursorAlFinal());
+}
+
+QTextCursor CajaEscritura::cursorAlFinal() const {
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    return cursor;
 }
 
 std::optional<int> CajaEscritura::pintarAntesDeEscribir(const QTextCursor& cursor, char32_t caracter,

@@ -77,6 +77,7 @@ private:
     void escribirYMostrar(QTextCursor& cursor, char32_t caracter, const QRect& caretAntes,
                           std::optional<int> corrido, Repintado repintado);
     void seguirAlFinal();
+    QTextCursor cursorAlFinal() const;
     void escribir(QTextCursor& cursor, char32_t caracter);
     /// What appending `caracter` changed on screen, in the viewport: the character and the
     /// caret, and the line the text left when it went on to a new one; the whole box when a

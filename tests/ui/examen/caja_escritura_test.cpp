@@ -189,7 +189,12 @@ TEST_F(CajaEscrituraTest, ALetterPaintedAheadReachesTheTextBeforeAnythingReadsOr
          },
          QStringLiteral("ab")},
         {"end_of_run", [this] { ventana->cmdDetener_Click(); }, QStringLiteral("ab")},
-        {"box_cleared", [this] { textoact()->clear(), QTest::qWait(50); }, QString()},
+        {"box_cleared",
+         [this] {
+             textoact()->clear();
+             QTest::qWait(50);
+         },
+         QString()},
     };
     for (const auto& caso : casos) {
         iniciarCon(QStringLiteral("abcdef"));
